@@ -1,0 +1,37 @@
+#pragma once
+
+// INI files in code page 936 (GBK), the encoding of the program's two settings
+// files. Qt's own settings class reads INI files as UTF-8 in Qt 6 and would
+// garble them, so this small reader and writer works on the bytes itself.
+//
+// Reading follows the usual profile-file rules: section and key names compare
+// without regard to case, blanks around a value are ignored, at most
+// MaxValueLength characters of a value are returned, and a missing file,
+// section or key gives the caller's default. The first section and the first
+// key of a name win.
+//
+// Writing changes only the lines of the keys written (or adds them, or adds
+// the section, or creates the file); every other byte stays as it was. The
+// file is replaced atomically, so a crash or a full disk never leaves it half
+// written, and a write that cannot be done returns false.
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+namespace pellumo {
+
+inline constexpr int MaxValueLength = 2047;
+
+// Files larger than this are not read (they are no settings file of ours);
+// reads then give their defaults and writes fail.
+inline constexpr qint64 MaxIniFileSize = 4 * 1024 * 1024;
+
+QString ReadIniString(const QString &filePath, const QString &section, const QString &key,
+                      const QString &defaultValue);
+
+using IniValues = QList<QPair<QString, QString>>;  // key, value, in writing order
+
+bool WriteIniStrings(const QString &filePath, const QString &section, const IniValues &values);
+
+} // namespace pellumo

@@ -1,0 +1,20 @@
+# The Debian packages the build, the tests and the program need, and a
+# function that installs those still missing (as root directly, else sudo).
+
+PELLUMO_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-webengine-dev xvfb xauth
+                  fonts-noto-cjk fonts-wqy-microhei fonts-arphic-uming)
+
+ensure_packages() {
+    local missing=() package
+    for package in "${PELLUMO_PACKAGES[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" </dev/null
+}
