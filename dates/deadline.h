@@ -1,0 +1,37 @@
+#pragma once
+
+// The date page: the calendar day that lies a number of days after a starting
+// day. Counting begins on the day after the start, so 5 days from 1 October
+// 2007 is 6 October 2007; the sum is of calendar days only, and a result on a
+// weekend day or a holiday is marked, not moved.
+
+#include <QDate>
+#include <QString>
+
+namespace pellumo {
+
+struct DeadlineResult {
+    QDate date;
+    QString dateText;       // "2007年10月6日"
+    QString weekdayText;    // "星期六"
+    QString weekendPart;    // "假日 " or empty
+    QString holidayPart;    // "国庆节 ", "劳动节 ", "清明节", "中秋节" or empty
+    QString mark() const { return weekendPart + holidayPart; }
+};
+
+struct DeadlineOutcome {
+    enum class Kind { Nothing, Result, Failure };
+    Kind kind = Kind::Nothing;
+    DeadlineResult result;  // for Kind::Result
+};
+
+// Nothing for an empty count text (the page keeps what it shows). Failure when
+// the count is not a whole decimal number in the signed 32-bit range (leading
+// blanks and one sign allowed, nothing after the digits), when the start is
+// not a valid date, or when the result lies outside the calendar's range.
+DeadlineOutcome ComputeDeadline(const QDate &start, const QString &countText);
+
+QDate EarliestCalendarDate();   // the range the month calendar can show;
+QDate LatestCalendarDate();     // a result outside it is a Failure
+
+} // namespace pellumo
