@@ -5,113 +5,144 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <optional>
 
 namespace pellumo {
 namespace {
 
 constexpr char Encoding[] = "GBK";
 
-// One line of the file as a range of bytes. GBK trail bytes never take the
-// value of '\n', so splitting the bytes at '\n' cannot cut a character.
+// The file is parsed as GBK bytes; only the value asked for is decoded. In GBK
+// a byte from 0x81 to 0xFE starts a two-byte character whose second byte may
+// look like ASCII ('A', ']'), but never like '\n', '=' or a blank, so lines
+// and key/value splits can be found on the bytes directly.
+bool IsLeadByte(char byte)
+{
+    const auto value = static_cast<unsigned char>(byte);
+    return value >= 0x81 && value <= 0xFE;
+}
+
+bool IsBlank(char byte)
+{
+    return byte == ' ' || byte == '\t' || byte == '\r';
+}
+
+QByteArrayView TrimBlanks(QByteArrayView bytes)
+{
+    while (!bytes.isEmpty() && IsBlank(bytes.front()))
+        bytes = bytes.sliced(1);
+    while (!bytes.isEmpty() && IsBlank(bytes.back()))
+        bytes.chop(1);
+    return bytes;
+}
+
+char LowerAscii(char byte)
+{
+    return byte >= 'A' && byte <= 'Z' ? char(byte - 'A' + 'a') : byte;
+}
+
+// Names compare without regard to the case of ASCII letters; the two bytes of
+// a GBK character compare exactly.
+bool SameName(QByteArrayView a, QByteArrayView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (IsLeadByte(a[i]) && i + 1 < a.size()) {
+            if (a[i] != b[i] || a[i + 1] != b[i + 1])
+                return false;
+            ++i;
+        } else if (LowerAscii(a[i]) != LowerAscii(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// One line of the file as a range of bytes.
 struct ByteLine {
     qsizetype begin = 0;  // first byte of the text
     qsizetype end = 0;    // one past the text, before any "\r\n" or "\n"
     qsizetype next = 0;   // first byte of the following line
 };
 
+ByteLine LineAt(const QByteArray &bytes, qsizetype begin)
+{
+    const qsizetype newline = bytes.indexOf('\n', begin);
+    ByteLine line;
+    line.begin = begin;
+    line.end = newline < 0 ? bytes.size() : newline;
+    line.next = newline < 0 ? bytes.size() : newline + 1;
+    if (line.end > begin && bytes.at(line.end - 1) == '\r')
+        --line.end;
+    return line;
+}
+
 enum class LineKind { Other, Section, Key };
 
 struct IniLine {
     LineKind kind = LineKind::Other;
-    QString name;   // section or key name, trimmed
-    QString value;  // key value, trimmed
+    QByteArrayView name;   // section or key name, trimmed
+    QByteArrayView value;  // key value, trimmed
 };
-
-QList<ByteLine> SplitLines(const QByteArray &bytes)
-{
-    QList<ByteLine> lines;
-    qsizetype begin = 0;
-    while (begin < bytes.size()) {
-        qsizetype newline = bytes.indexOf('\n', begin);
-        ByteLine line;
-        line.begin = begin;
-        line.next = newline < 0 ? bytes.size() : newline + 1;
-        line.end = newline < 0 ? bytes.size() : newline;
-        if (line.end > begin && bytes.at(line.end - 1) == '\r')
-            --line.end;
-        lines.append(line);
-        begin = line.next;
-    }
-    return lines;
-}
-
-bool IsBlank(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r');
-}
-
-QString TrimBlanks(QStringView text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && IsBlank(text[first]))
-        ++first;
-    while (last > first && IsBlank(text[last - 1]))
-        --last;
-    return text.mid(first, last - first).toString();
-}
 
 IniLine ParseLine(const QByteArray &bytes, const ByteLine &line)
 {
-    QStringDecoder decoder(Encoding);
-    const QString decoded = decoder.decode(QByteArrayView(bytes).sliced(line.begin, line.end - line.begin));
-    const QString text = TrimBlanks(decoded);
+    const QByteArrayView text = TrimBlanks(QByteArrayView(bytes).sliced(line.begin, line.end - line.begin));
     IniLine parsed;
-    if (text.startsWith(QLatin1Char('['))) {
-        qsizetype close = text.indexOf(QLatin1Char(']'));
+    if (text.startsWith('[')) {
+        qsizetype close = 1;
+        while (close < text.size() && text[close] != ']')
+            close += IsLeadByte(text[close]) ? 2 : 1;
         parsed.kind = LineKind::Section;
-        parsed.name = TrimBlanks(QStringView(text).mid(1, close < 0 ? -1 : close - 1));
+        parsed.name = TrimBlanks(text.sliced(1, std::min(close, text.size()) - 1));
         return parsed;
     }
-    if (text.startsWith(QLatin1Char(';')))
-        return parsed;
-    qsizetype equals = text.indexOf(QLatin1Char('='));
-    if (equals <= 0)
+    const qsizetype equals = text.indexOf('=');
+    if (text.startsWith(';') || equals <= 0)
         return parsed;
     parsed.kind = LineKind::Key;
-    parsed.name = TrimBlanks(QStringView(text).left(equals));
-    parsed.value = TrimBlanks(QStringView(text).mid(equals + 1));
+    parsed.name = TrimBlanks(text.first(equals));
+    parsed.value = TrimBlanks(text.sliced(equals + 1));
     return parsed;
 }
 
-bool SameName(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
-// Where a section stands in the file: the index of its header line and one
-// past its last line; header < 0 when the file has no such section.
+// Where a section stands: its header line and the line after its last line
+// (the next header, or the end of the file); no header when it is missing.
 struct SectionRange {
-    qsizetype header = -1;
+    std::optional<ByteLine> header;
     qsizetype end = 0;
 };
 
-SectionRange FindSection(const QByteArray &bytes, const QList<ByteLine> &lines, const QString &section)
+SectionRange FindSection(const QByteArray &bytes, QByteArrayView section)
 {
     SectionRange range;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const IniLine parsed = ParseLine(bytes, lines[i]);
-        if (parsed.kind != LineKind::Section)
-            continue;
-        if (range.header >= 0) {
-            range.end = i;
-            return range;
+    for (qsizetype begin = 0; begin < bytes.size();) {
+        const ByteLine line = LineAt(bytes, begin);
+        const IniLine parsed = ParseLine(bytes, line);
+        if (parsed.kind == LineKind::Section) {
+            if (range.header) {
+                range.end = line.begin;
+                return range;
+            }
+            if (SameName(parsed.name, section))
+                range.header = line;
         }
-        if (SameName(parsed.name, section))
-            range.header = i;
+        begin = line.next;
     }
-    range.end = lines.size();
+    range.end = bytes.size();
     return range;
+}
+
+std::optional<QByteArray> Encode(const QString &text)
+{
+    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+        return std::nullopt;
+    QStringEncoder encoder(Encoding);
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return std::nullopt;
+    return bytes;
 }
 
 // Reads the file whole, unless it is missing, no regular file or too large.
@@ -136,51 +167,41 @@ QByteArray LineBreakOf(const QByteArray &bytes)
     return QByteArrayLiteral("\n");
 }
 
-std::optional<QByteArray> Encode(const QString &text)
+// Sets one key in the bytes of a file, touching no other line: the key's line
+// is replaced, or a line is added after the section's last key, or the
+// section is added at the end.
+bool SetKey(QByteArray &bytes, const QString &section, const QString &key, const QString &value)
 {
-    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
-        return std::nullopt;
-    QStringEncoder encoder(Encoding);
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        return std::nullopt;
-    return bytes;
-}
-
-// Sets one key in the bytes of a file, touching no other line.
-std::optional<QByteArray> SetKey(QByteArray bytes, const QString &section, const QString &key, const QString &value)
-{
+    const auto sectionName = Encode(section);
+    const auto keyName = Encode(key);
     const auto keyLine = Encode(key + QLatin1Char('=') + value);
-    const auto header = Encode(QLatin1Char('[') + section + QLatin1Char(']'));
-    if (!keyLine || !header)
-        return std::nullopt;
+    if (!sectionName || !keyName || !keyLine)
+        return false;
     const QByteArray lineBreak = LineBreakOf(bytes);
-    const QList<ByteLine> lines = SplitLines(bytes);
-    const SectionRange range = FindSection(bytes, lines, section);
-
-    if (range.header < 0) {
+    const SectionRange range = FindSection(bytes, *sectionName);
+    if (!range.header) {
         if (!bytes.isEmpty() && !bytes.endsWith('\n'))
             bytes += lineBreak;
-        bytes += *header + lineBreak + *keyLine + lineBreak;
-        return bytes;
+        bytes += '[' + *sectionName + ']' + lineBreak + *keyLine + lineBreak;
+        return true;
     }
-    qsizetype insertAfter = range.header;
-    for (qsizetype i = range.header + 1; i < range.end; ++i) {
-        const IniLine parsed = ParseLine(bytes, lines[i]);
-        if (parsed.kind != LineKind::Key)
-            continue;
-        if (SameName(parsed.name, key)) {
-            bytes.replace(lines[i].begin, lines[i].end - lines[i].begin, *keyLine);
-            return bytes;
+    ByteLine insertAfter = *range.header;
+    for (qsizetype begin = range.header->next; begin < range.end;) {
+        const ByteLine line = LineAt(bytes, begin);
+        const IniLine parsed = ParseLine(bytes, line);
+        if (parsed.kind == LineKind::Key && SameName(parsed.name, *keyName)) {
+            bytes.replace(line.begin, line.end - line.begin, *keyLine);
+            return true;
         }
-        insertAfter = i;
+        if (parsed.kind == LineKind::Key)
+            insertAfter = line;
+        begin = line.next;
     }
-    const ByteLine &after = lines[insertAfter];
     QByteArray insertion = *keyLine + lineBreak;
-    if (after.next == after.end)  // the last line of the file, without a line break
+    if (insertAfter.next == insertAfter.end)  // the last line of the file, without a line break
         insertion.prepend(lineBreak);
-    bytes.insert(after.next, insertion);
-    return bytes;
+    bytes.insert(insertAfter.next, insertion);
+    return true;
 }
 
 } // namespace
@@ -188,17 +209,23 @@ std::optional<QByteArray> SetKey(QByteArray bytes, const QString &section, const
 QString ReadIniString(const QString &filePath, const QString &section, const QString &key,
                       const QString &defaultValue)
 {
+    const auto sectionName = Encode(section);
+    const auto keyName = Encode(key);
     const auto bytes = ReadSmallFile(filePath);
-    if (!bytes)
+    if (!bytes || !sectionName || !keyName)
         return defaultValue;
-    const QList<ByteLine> lines = SplitLines(*bytes);
-    const SectionRange range = FindSection(*bytes, lines, section);
-    if (range.header < 0)
+    const SectionRange range = FindSection(*bytes, *sectionName);
+    if (!range.header)
         return defaultValue;
-    for (qsizetype i = range.header + 1; i < range.end; ++i) {
-        const IniLine parsed = ParseLine(*bytes, lines[i]);
-        if (parsed.kind == LineKind::Key && SameName(parsed.name, key))
-            return parsed.value.left(MaxValueLength);
+    for (qsizetype begin = range.header->next; begin < range.end;) {
+        const ByteLine line = LineAt(*bytes, begin);
+        const IniLine parsed = ParseLine(*bytes, line);
+        if (parsed.kind == LineKind::Key && SameName(parsed.name, *keyName)) {
+            QStringDecoder decoder(Encoding);
+            const QString value = decoder.decode(parsed.value);
+            return value.left(MaxValueLength);
+        }
+        begin = line.next;
     }
     return defaultValue;
 }
@@ -213,10 +240,8 @@ bool WriteIniStrings(const QString &filePath, const QString &section, const IniV
         bytes = *existing;
     }
     for (const auto &[key, value] : values) {
-        const auto changed = SetKey(bytes, section, key, value);
-        if (!changed)
+        if (!SetKey(bytes, section, key, value))
             return false;
-        bytes = *changed;
     }
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))

@@ -25,7 +25,7 @@ inline constexpr int MaxValueLength = 2047;
 
 // Files larger than this are not read (they are no settings file of ours);
 // reads then give their defaults and writes fail.
-inline constexpr qint64 MaxIniFileSize = 4 * 1024 * 1024;
+inline constexpr qint64 MaxIniFileSize = 1024 * 1024;
 
 QString ReadIniString(const QString &filePath, const QString &section, const QString &key,
                       const QString &defaultValue);
