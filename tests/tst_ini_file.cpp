@@ -75,6 +75,10 @@ void IniFileTest::read_data()
     QTest::newRow("value holding =") << QByteArray("[money]\na=b=c\n") << "money" << "a" << "b=c";
     QTest::newRow("trail byte like ] inside GBK section name") << Gbk(QStringLiteral("[设置]\na=1\n")) << QStringLiteral("设置")
                                                                << "a" << "1";
+    QTest::newRow("GBK trail byte that looks like ]") << Gbk(QStringLiteral("[乚x]\na=2\n")) << QStringLiteral("乚x")
+                                                      << "a" << "2";
+    QTest::newRow("GBK trail bytes keep their case") << Gbk(QStringLiteral("[丄]\na=3\n")) << QStringLiteral("乤")
+                                                     << "a" << def;
     QTest::newRow("binary garbage") << QByteArray("\x00\x01\xff[money\n\x00a=1", 14) << "money" << "a" << def;
     QTest::newRow("invalid GBK elsewhere") << QByteArray("\x81\xff\x80\n[money]\na=3\n") << "money" << "a" << "3";
     QTest::newRow("empty file") << QByteArray() << "money" << "a" << def;
