@@ -1,10 +1,10 @@
 #include "interest/rate_table_update.h"
 
 #include "fees/money.h"
+#include "platform/atomic_file.h"
 #include "platform/ini_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <optional>
 
 namespace pellumo {
@@ -66,10 +66,7 @@ bool InstallRateTable(const QString &downloadedPath, const QString &tablePath, i
     const std::optional<QByteArray> bytes = ReadWhole(downloadedPath);
     if (!bytes)
         return false;
-    QSaveFile table(tablePath);
-    if (!table.open(QIODevice::WriteOnly) || table.write(*bytes) != bytes->size())
-        return false;
-    return table.commit();
+    return WriteFileAtomically(tablePath, *bytes);
 }
 
 } // namespace pellumo

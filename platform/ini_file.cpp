@@ -1,8 +1,9 @@
 #include "platform/ini_file.h"
 
+#include "platform/atomic_file.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <optional>
@@ -243,16 +244,7 @@ bool WriteIniStrings(const QString &filePath, const QString &section, const IniV
         if (!SetKey(bytes, section, key, value))
             return false;
     }
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // QSaveFile::commit() can report success after its final flush failed and
-    // then put a truncated file in place, so flush and check first.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteFileAtomically(filePath, bytes);
 }
 
 } // namespace pellumo
