@@ -23,6 +23,12 @@ function(pellumo_test name)
   cmake_parse_arguments(ARG "" "" "LINKS;SOURCES" ${ARGN})
   set(ARG_NAME ${name})
   set(target tst_${ARG_NAME})
+  # Developers' own build folders tolerate a test that is still being
+  # written; the presets (and so test.sh and CI) do not.
+  if(NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/tst_${ARG_NAME}.cpp AND NOT PELLUMO_STRICT)
+    message(WARNING "tst_${ARG_NAME}.cpp is missing; test left out")
+    return()
+  endif()
   add_executable(${target} tst_${ARG_NAME}.cpp ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE Qt6::Test ${ARG_LINKS})
   pellumo_target_defaults(${target})
