@@ -1,0 +1,123 @@
+#pragma once
+
+// What the window tests share: recording stand-ins for the message boxes,
+// the shell and the downloader, and a fixture that builds the real TForm1 on
+// a temporary program folder.
+
+#include "app/downloader.h"
+#include "app/main_window.h"
+#include "app/message_boxes.h"
+#include "app/shell_launcher.h"
+#include "app/window_styles.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+namespace pellumo::testing {
+
+struct RecordedBox {
+    QString text;
+    QString caption;
+    MessageBoxes::Icon icon = MessageBoxes::Icon::None;
+    MessageBoxes::Buttons buttons = MessageBoxes::Buttons::Ok;
+};
+
+// Records every box and answers from a queue (Yes or Ok when it is empty).
+// onShow runs while the "box is open", for tests that look at the window then.
+class RecordingMessageBoxes : public MessageBoxes
+{
+public:
+    Answer show(QWidget *, const QString &text, const QString &caption, Icon icon, Buttons buttons) override
+    {
+        boxes.append({text, caption, icon, buttons});
+        if (onShow)
+            onShow();
+        if (!answers.isEmpty())
+            return answers.takeFirst();
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+
+    QList<RecordedBox> boxes;
+    QList<Answer> answers;
+    std::function<void()> onShow;
+};
+
+class RecordingShellLauncher : public ShellLauncher
+{
+public:
+    void open(const QString &target) override { targets.append(target); }
+    QStringList targets;
+};
+
+// Downloads nothing unless a test sets `fetch`.
+class RecordingDownloader : public Downloader
+{
+public:
+    bool download(const QUrl &url, const QString &filePath) override
+    {
+        urls.append(url);
+        return fetch ? fetch(url, filePath) : false;
+    }
+    QList<QUrl> urls;
+    std::function<bool(const QUrl &, const QString &)> fetch;
+};
+
+// A TForm1 on a temporary program folder, shown and activated once.
+class WindowFixture
+{
+public:
+    explicit WindowFixture(bool loadBanner = false, Downloader *downloader = nullptr)
+    {
+        static const bool fonts = (InstallFontSubstitutions(), true);
+        Q_UNUSED(fonts);
+        services.programFolder = folder.path() + QLatin1Char('/');
+        services.messageBoxes = &boxes;
+        services.shellLauncher = &shell;
+        services.downloader = downloader ? downloader : &recordingDownloader;
+        services.loadBanner = loadBanner;
+    }
+
+    // Builds and shows the window (after the test has placed its files).
+    TForm1 &open()
+    {
+        window = std::make_unique<TForm1>(services);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        if (!QTest::qWaitForWindowActive(window.get()))
+            qWarning("the window did not become active");
+        return *window;
+    }
+
+    template <typename T>
+    T *control(const QString &name) const
+    {
+        T *found = window->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+
+    QString filePath(const QString &name) const { return folder.filePath(name); }
+
+    void writeFile(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(name));
+    }
+
+    QTemporaryDir folder;
+    RecordingMessageBoxes boxes;
+    RecordingShellLauncher shell;
+    RecordingDownloader recordingDownloader;
+    WindowServices services;
+    std::unique_ptr<TForm1> window;
+};
+
+} // namespace pellumo::testing

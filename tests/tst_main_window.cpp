@@ -1,0 +1,151 @@
+// Start-up and the main window's frame: what the window shows at start, the
+// first activation, and the settings files found next to the program file
+// whatever the current directory.
+
+#include "app/base_amount_dialog.h"
+#include "gui_harness.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace pellumo;
+using namespace pellumo::testing;
+
+namespace {
+
+QByteArray BaseAmountsFile(int divorce, int personalityRights)
+{
+    return QStringLiteral("[vrk]\r\nlihun=%1\r\nrenge=%2\r\n").arg(divorce).arg(personalityRights).toLatin1();
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void startState_data();
+    void startState();
+    void frame();
+    void activationRunsOnce();
+    void settingsFilesNextToTheProgram();
+};
+
+void MainWindowTest::startState_data()
+{
+    QTest::addColumn<QByteArray>("file");  // empty: no setjs.rar
+    QTest::addColumn<QString>("baseCaption");
+
+    QTest::newRow("no settings file") << QByteArray() << "离婚50元 人格权100元";
+    QTest::newRow("saved amounts") << BaseAmountsFile(60, 200) << "离婚60元 人格权200元";
+}
+
+void MainWindowTest::startState()
+{
+    QFETCH(QByteArray, file);
+    WindowFixture fixture;
+    if (!file.isEmpty())
+        fixture.writeFile(QStringLiteral("setjs.rar"), file);
+    fixture.open();
+
+    QTEST(fixture.control<QToolButton>(QStringLiteral("SpeedButtonjishu"))->text(), "baseCaption");
+    QCOMPARE(fixture.control<QTabWidget>(QStringLiteral("PageControl1"))->currentWidget()->objectName(),
+             QStringLiteral("TabSheet1"));
+    QCOMPARE(QApplication::focusWidget(), fixture.control<QWidget>(QStringLiteral("edtBd")));
+    for (const char *name : {"SpeedButton3", "SpeedButton5", "SpeedButton6", "SpeedButton4", "SpeedButton7",
+                             "SpeedButton8"})
+        QVERIFY2(fixture.control<QToolButton>(QLatin1String(name))->text().isEmpty(), name);
+    for (const char *name : {"Label24", "Label25"})
+        QVERIFY2(fixture.control<QLabel>(QLatin1String(name))->text().isEmpty(), name);
+    for (const char *name : {"ComboBox1", "ComboBox2", "ComboBox3"}) {
+        auto *box = fixture.control<QComboBox>(QLatin1String(name));
+        QCOMPARE(box->currentIndex(), 0);
+        QVERIFY2(box->isEnabled(), name);
+    }
+    QVERIFY(fixture.control<QLabel>(QStringLiteral("Label26"))->isHidden());
+    QVERIFY(fixture.control<QPushButton>(QStringLiteral("Button1"))->isHidden());
+    QVERIFY(fixture.control<QPushButton>(QStringLiteral("Button2"))->isHidden());
+    QVERIFY(fixture.control<QLineEdit>(QStringLiteral("Edit1"))->isHidden());
+    QVERIFY(fixture.boxes.boxes.isEmpty());
+}
+
+void MainWindowTest::frame()
+{
+    WindowFixture fixture;
+    TForm1 &window = fixture.open();
+    QVERIFY(window.windowTitle().startsWith(QStringLiteral("PellumoV6.2  ----")));
+    QCOMPARE(window.size(), QSize(467, 397));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
+
+    auto *pages = fixture.control<QTabWidget>(QStringLiteral("PageControl1"));
+    QStringList captions;
+    for (int i = 0; i < pages->count(); ++i)
+        captions << pages->tabText(i);
+    QCOMPARE(captions, QStringLiteral("受理费 申请费 迟延利息 违约金 日期计算 新办法 关于").split(QLatin1Char(' ')));
+
+    TForm2 *dialog = window.baseAmountDialog();
+    QVERIFY(dialog->isHidden());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("起算基数设定"));
+    QCOMPARE(dialog->size(), QSize(318, 219));
+}
+
+// Coming back to the window from the dialog reads nothing again: the caption
+// still shows what the first activation read.
+void MainWindowTest::activationRunsOnce()
+{
+    WindowFixture fixture;
+    TForm1 &window = fixture.open();
+    auto *caption = fixture.control<QToolButton>(QStringLiteral("SpeedButtonjishu"));
+    QCOMPARE(caption->text(), QStringLiteral("离婚50元 人格权100元"));
+    fixture.writeFile(QStringLiteral("setjs.rar"), BaseAmountsFile(70, 210));
+
+    TForm2 *dialog = window.baseAmountDialog();
+    QTimer::singleShot(0, dialog, [dialog] { dialog->reject(); });
+    QTest::mouseClick(caption, Qt::LeftButton);
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(caption->text(), QStringLiteral("离婚50元 人格权100元"));
+}
+
+// The probe builds the window as main() does, on ProgramFolder(). It runs
+// from a copy next to its own setjs.rar, started in a folder that holds a
+// different one.
+void MainWindowTest::settingsFilesNextToTheProgram()
+{
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    QDir(root.path()).mkpath(QStringLiteral("program"));
+    QDir(root.path()).mkpath(QStringLiteral("elsewhere"));
+    const QString probe = root.filePath(QStringLiteral("program/probe"));
+    QVERIFY(QFile::copy(QStringLiteral(PROGRAM_FOLDER_PROBE), probe));
+    const auto write = [](const QString &path, const QByteArray &bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    QVERIFY(write(root.filePath(QStringLiteral("program/setjs.rar")), BaseAmountsFile(60, 200)));
+    QVERIFY(write(root.filePath(QStringLiteral("elsewhere/setjs.rar")), BaseAmountsFile(70, 210)));
+
+    QProcess process;
+    process.setWorkingDirectory(root.filePath(QStringLiteral("elsewhere")));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.start(probe, {});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    QCOMPARE(lines.value(0), QStringLiteral("离婚60元 人格权200元"));
+    QCOMPARE(lines.value(1), QStringLiteral("560.00"));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"
