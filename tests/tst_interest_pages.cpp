@@ -1,0 +1,593 @@
+// The pages "迟延利息" and "违约金" as a user works them: typing into the real
+// window, picking dates, switching the rate kind, and reading the memos back.
+
+#include "tests/gui_harness.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStringEncoder>
+#include <QTabWidget>
+#include <QToolButton>
+
+using namespace pellumo;
+using namespace pellumo::testing;
+
+namespace {
+
+const QString InterestResultPrefix = QStringLiteral(" 【计算结果】迟延履行期间债务利息双倍(元)：");
+const QString DamagesResultPrefix = QStringLiteral(" 【计算结果】逾期违约金(元)：");
+const QString RateWarning = QStringLiteral(" 利率过高，填写可能有误");
+
+QStringList Lines(const QPlainTextEdit *memo)
+{
+    return memo->toPlainText().split(QLatin1Char('\n'));
+}
+
+// Replaces the field's text by typing over the whole of it, keystroke by
+// keystroke, as a user does after selecting it.
+void TypeOver(QLineEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+// The user picks a day in a date picker (the picker reports the change as
+// it does for a choice from its drop-down calendar).
+void Pick(QDateEdit *picker, const QDate &date)
+{
+    picker->setDate(date);
+}
+
+QByteArray Gbk(const QString &text)
+{
+    QStringEncoder encoder("GBK");
+    return encoder.encode(text);
+}
+
+// Columns of the two "each input recalculates" tables: the input changed last, its new text or
+// date, and the result that follows.
+void AddInputChangeColumns()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("result");
+}
+
+struct InterestPage {
+    explicit InterestPage(WindowFixture &fixture)
+        : amount(fixture.control<QLineEdit>(QStringLiteral("Editmoney"))),
+          start(fixture.control<QDateEdit>(QStringLiteral("DateTimePickerstart"))),
+          end(fixture.control<QDateEdit>(QStringLiteral("DateTimePickerend"))),
+          words(fixture.control<QLabel>(QStringLiteral("Label9"))),
+          memo(fixture.control<QPlainTextEdit>(QStringLiteral("Memo3")))
+    {
+    }
+    void fill(const QString &amountText, const QDate &from, const QDate &to)
+    {
+        Pick(start, from);
+        Pick(end, to);
+        TypeOver(amount, amountText);
+    }
+    QLineEdit *amount;
+    QDateEdit *start;
+    QDateEdit *end;
+    QLabel *words;
+    QPlainTextEdit *memo;
+};
+
+struct DamagesPage {
+    explicit DamagesPage(WindowFixture &fixture)
+        : amount(fixture.control<QLineEdit>(QStringLiteral("Edit3"))),
+          rate(fixture.control<QLineEdit>(QStringLiteral("Edit4"))),
+          kind(fixture.control<QComboBox>(QStringLiteral("ComboBox4"))),
+          start(fixture.control<QDateEdit>(QStringLiteral("DateTimePicker2"))),
+          end(fixture.control<QDateEdit>(QStringLiteral("DateTimePicker3"))),
+          words(fixture.control<QLabel>(QStringLiteral("Label31"))),
+          memo(fixture.control<QPlainTextEdit>(QStringLiteral("Memo4"))),
+          clear(fixture.control<QToolButton>(QStringLiteral("SpeedButton10")))
+    {
+    }
+    // Moves the rate kind with the arrow keys, without opening the list.
+    void chooseKind(int index)
+    {
+        while (kind->currentIndex() < index)
+            QTest::keyClick(kind, Qt::Key_Down);
+        while (kind->currentIndex() > index)
+            QTest::keyClick(kind, Qt::Key_Up);
+    }
+    void fill(const QString &amountText, const QString &rateText, int kindIndex, const QDate &from,
+              const QDate &to)
+    {
+        Pick(start, from);
+        Pick(end, to);
+        chooseKind(kindIndex);
+        TypeOver(amount, amountText);
+        TypeOver(rate, rateText);
+    }
+    QLineEdit *amount;
+    QLineEdit *rate;
+    QComboBox *kind;
+    QDateEdit *start;
+    QDateEdit *end;
+    QLabel *words;
+    QPlainTextEdit *memo;
+    QToolButton *clear;
+};
+
+}  // namespace
+
+class InterestPagesTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void startValues();
+
+    void interestResult_data();
+    void interestResult();
+    void amountThatIsNoNumberBecomesZero();
+    void endBeforeStartKeepsMemo_data();
+    void endBeforeStartKeepsMemo();
+    void eachInterestInputRecalculates_data();
+    void eachInterestInputRecalculates();
+    void enterEmptiesAmountAndKeepsResult();
+    void rateFileIsReadAtEachKeystroke();
+
+    void damagesResult_data();
+    void damagesResult();
+    void eachDamagesInputRecalculates_data();
+    void eachDamagesInputRecalculates();
+    void switchingRateKindRecalculatesAtOnce();
+    void rateThatIsNoNumberShowsErrorDisplay();
+    void oneEmptyFieldKeepsPage();
+    void clearButtonEmptiesPage();
+
+    void interestKeystrokeBenchmark();
+    void damagesKeystrokeBenchmark();
+};
+
+void InterestPagesTest::startValues()
+{
+    WindowFixture fixture;
+    fixture.open();
+    InterestPage interest(fixture);
+    DamagesPage damages(fixture);
+
+    const QDate today = QDate::currentDate();
+    for (QDateEdit *picker : {interest.start, interest.end, damages.start, damages.end})
+        QCOMPARE(picker->date(), today);
+    QCOMPARE(damages.kind->currentText(), QStringLiteral("日利率"));
+    QVERIFY(interest.words->text().isEmpty());
+    QVERIFY(damages.words->text().isEmpty());
+
+    // The explanation texts, with their blank-sensitive lines.
+    const QStringList interestText = Lines(interest.memo);
+    QCOMPARE(interestText.size(), 11);
+    QCOMPARE(interestText[3], QString());
+    QCOMPARE(interestText[7], QStringLiteral("相关规定： "));
+    QCOMPARE(interestText[10], QStringLiteral("批复》"));
+    const QStringList damagesText = Lines(damages.memo);
+    QCOMPARE(damagesText.size(), 5);
+    QCOMPARE(damagesText[0], QString());
+    QCOMPARE(damagesText[3], QStringLiteral(" 逾期违约金=债务*逾期期间*日利率或月利率或年利率"));
+    QCOMPARE(damagesText[4], QStringLiteral(" 年利率=12*月利率=360*日利率"));
+
+    // Nine characters at most in either amount field.
+    QTest::keyClicks(interest.amount, QStringLiteral("12345678901"));
+    QCOMPARE(interest.amount->text(), QStringLiteral("123456789"));
+    QTest::keyClicks(damages.amount, QStringLiteral("12345678901"));
+    QCOMPARE(damages.amount->text(), QStringLiteral("123456789"));
+}
+
+void InterestPagesTest::interestResult_data()
+{
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<QDate>("end");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QString>("periodLine");
+    QTest::addColumn<QString>("bandLine");
+    QTest::addColumn<QString>("interest");
+
+    QTest::newRow("exactly one year, upper bound of the second band")
+        << QStringLiteral("10000") << QDate(2009, 1, 1) << QDate(2010, 1, 1) << QStringLiteral("一万元")
+        << QStringLiteral(" 迟延期间： 1年  0个月 0天")
+        << QStringLiteral(" 所属利率档： 六个月至一年（含一年）") << QStringLiteral("1062.00");
+    QTest::newRow("two months fifteen days in the first band")
+        << QStringLiteral("10000") << QDate(2010, 1, 1) << QDate(2010, 3, 16) << QStringLiteral("一万元")
+        << QStringLiteral(" 迟延期间： 0年  2个月 15天")
+        << QStringLiteral(" 所属利率档： 六个月以内（含六个月）") << QStringLiteral("202.50");
+    QTest::newRow("negative debt gives negative interest")
+        << QStringLiteral("-100") << QDate(2009, 1, 1) << QDate(2010, 1, 1) << QStringLiteral("负一百元")
+        << QStringLiteral(" 迟延期间： 1年  0个月 0天")
+        << QStringLiteral(" 所属利率档： 六个月至一年（含一年）") << QStringLiteral("-10.62");
+}
+
+void InterestPagesTest::interestResult()
+{
+    QFETCH(QString, amount);
+    QFETCH(QDate, start);
+    QFETCH(QDate, end);
+    QFETCH(QString, words);
+    QFETCH(QString, periodLine);
+    QFETCH(QString, bandLine);
+    QFETCH(QString, interest);
+
+    WindowFixture fixture;
+    fixture.open();
+    InterestPage page(fixture);
+    Pick(page.start, start);
+    Pick(page.end, end);
+    page.amount->setText(amount);  // pasted: a typed "-" alone would turn into "0"
+
+    QCOMPARE(page.words->text(), words);
+    const QStringList lines = Lines(page.memo);
+    QCOMPARE(lines.size(), 8);
+    QCOMPARE(lines[0], QStringLiteral(" 执行款金额(元):") + amount);
+    QCOMPARE(lines[2], periodLine);
+    QCOMPARE(lines[3], bandLine);
+    QCOMPARE(lines[7], InterestResultPrefix + interest);
+    QVERIFY(fixture.boxes.boxes.isEmpty());
+}
+
+void InterestPagesTest::amountThatIsNoNumberBecomesZero()
+{
+    WindowFixture fixture;
+    fixture.open();
+    InterestPage page(fixture);
+    Pick(page.start, QDate(2009, 1, 1));
+    Pick(page.end, QDate(2010, 1, 1));
+
+    QTest::keyClicks(page.amount, QStringLiteral("abc"));
+
+    QCOMPARE(page.amount->text(), QStringLiteral("0"));
+    QCOMPARE(page.words->text(), QStringLiteral("零元"));
+    const QStringList lines = Lines(page.memo);
+    QCOMPARE(lines.size(), 8);
+    QCOMPARE(lines[0], QStringLiteral(" 执行款金额(元):0"));
+    QCOMPARE(lines[7], InterestResultPrefix + QStringLiteral("0.00"));
+    QVERIFY(fixture.boxes.boxes.isEmpty());  // silently
+}
+
+void InterestPagesTest::endBeforeStartKeepsMemo_data()
+{
+    QTest::addColumn<bool>("earlierResult");
+    QTest::newRow("memo shows the explanation text") << false;
+    QTest::newRow("memo shows an earlier result") << true;
+}
+
+void InterestPagesTest::endBeforeStartKeepsMemo()
+{
+    QFETCH(bool, earlierResult);
+    WindowFixture fixture;
+    fixture.open();
+    InterestPage page(fixture);
+    if (earlierResult)
+        page.fill(QStringLiteral("10000"), QDate(2009, 1, 1), QDate(2010, 1, 1));
+    const QString memoBefore = page.memo->toPlainText();
+
+    Pick(page.start, QDate(2010, 6, 1));
+    Pick(page.end, QDate(2010, 5, 31));
+    TypeOver(page.amount, QStringLiteral("500"));
+
+    QCOMPARE(page.words->text(), QStringLiteral("五百元"));
+    QCOMPARE(page.memo->toPlainText(), memoBefore);
+}
+
+void InterestPagesTest::eachInterestInputRecalculates_data()
+{
+    AddInputChangeColumns();
+    QTest::newRow("amount") << QStringLiteral("amount") << QStringLiteral("20000") << QDate()
+                            << QStringLiteral("2124.00");
+    QTest::newRow("start into the first band")
+        << QStringLiteral("start") << QString() << QDate(2009, 7, 1) << QStringLiteral("486.00");
+    QTest::newRow("end into the third band")
+        << QStringLiteral("end") << QString() << QDate(2010, 3, 16) << QStringLiteral("1305.00");
+}
+
+void InterestPagesTest::eachInterestInputRecalculates()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    QFETCH(QString, result);
+
+    WindowFixture fixture;
+    fixture.open();
+    InterestPage page(fixture);
+    page.fill(QStringLiteral("10000"), QDate(2009, 1, 1), QDate(2010, 1, 1));
+    QCOMPARE(Lines(page.memo)[7], InterestResultPrefix + QStringLiteral("1062.00"));
+
+    if (input == QLatin1String("amount"))
+        TypeOver(page.amount, text);
+    else
+        Pick(input == QLatin1String("start") ? page.start : page.end, date);
+
+    QCOMPARE(Lines(page.memo)[7], InterestResultPrefix + result);
+}
+
+void InterestPagesTest::enterEmptiesAmountAndKeepsResult()
+{
+    WindowFixture fixture;
+    fixture.open();
+    InterestPage page(fixture);
+    page.fill(QStringLiteral("10000"), QDate(2009, 1, 1), QDate(2010, 1, 1));
+    const QString memoBefore = page.memo->toPlainText();
+    page.start->setFocus();
+
+    QTest::keyClick(page.amount, Qt::Key_Return);
+
+    QVERIFY(page.amount->text().isEmpty());
+    QVERIFY(page.amount->hasFocus());
+    QCOMPARE(page.words->text(), QStringLiteral("一万元"));
+    QCOMPARE(page.memo->toPlainText(), memoBefore);
+
+    // With the field empty, a new date changes nothing either.
+    Pick(page.end, QDate(2011, 1, 1));
+    QCOMPARE(page.memo->toPlainText(), memoBefore);
+}
+
+void InterestPagesTest::rateFileIsReadAtEachKeystroke()
+{
+    WindowFixture fixture;
+    fixture.open();
+    InterestPage page(fixture);
+    page.fill(QStringLiteral("10000"), QDate(2009, 1, 1), QDate(2010, 1, 1));
+    QCOMPARE(Lines(page.memo)[4],
+             QStringLiteral(" 贷款基准年利率： 5.31% (基准利率调整日期：2008年12月23日)"));
+
+    // The online update replaces set.rar while the program runs.
+    fixture.writeFile(QStringLiteral("set.rar"),
+                      Gbk(QStringLiteral("[money]\r\nb=6\r\nbz=2011年7月7日\r\n")));
+    QTest::keyClick(page.amount, Qt::Key_Backspace);
+    QTest::keyClick(page.amount, Qt::Key_0);
+
+    const QStringList lines = Lines(page.memo);
+    QCOMPARE(lines[4], QStringLiteral(" 贷款基准年利率： 6% (基准利率调整日期：2011年7月7日)"));
+    QCOMPARE(lines[7], InterestResultPrefix + QStringLiteral("1200.00"));
+}
+
+void InterestPagesTest::damagesResult_data()
+{
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<QDate>("end");
+    QTest::addColumn<QString>("periodLine");
+    QTest::addColumn<QString>("rateLine");
+    QTest::addColumn<bool>("warning");
+    QTest::addColumn<QString>("damages");
+
+    QTest::newRow("daily, thirty days")
+        << QStringLiteral("10000") << QStringLiteral("0.05") << 0 << QDate(2010, 1, 1) << QDate(2010, 1, 31)
+        << QStringLiteral(" 逾期： 30天  ") << QStringLiteral(" 约定利率：日利率 0.05%") << false
+        << QStringLiteral("150.00");
+    QTest::newRow("monthly, three months fifteen days")
+        << QStringLiteral("10000") << QStringLiteral("1.5") << 1 << QDate(2010, 1, 1) << QDate(2010, 4, 16)
+        << QStringLiteral(" 逾期： 0年  3个月 15天") << QStringLiteral(" 约定利率：月利率 1.5%") << false
+        << QStringLiteral("525.00");
+    QTest::newRow("annual, a year and a half")
+        << QStringLiteral("10000") << QStringLiteral("18") << 2 << QDate(2009, 1, 1) << QDate(2010, 7, 1)
+        << QStringLiteral(" 逾期： 1年  6个月 0天") << QStringLiteral(" 约定利率：年利率 18%") << false
+        << QStringLiteral("2700.00");
+    QTest::newRow("daily rate above 1 warns")
+        << QStringLiteral("10000") << QStringLiteral("1.01") << 0 << QDate(2010, 1, 1) << QDate(2010, 1, 2)
+        << QStringLiteral(" 逾期： 1天  ") << QStringLiteral(" 约定利率：日利率 1.01%") << true
+        << QStringLiteral("101.00");
+    QTest::newRow("monthly rate of exactly 10 does not warn")
+        << QStringLiteral("10000") << QStringLiteral("10") << 1 << QDate(2010, 1, 1) << QDate(2010, 2, 1)
+        << QStringLiteral(" 逾期： 0年  1个月 0天") << QStringLiteral(" 约定利率：月利率 10%") << false
+        << QStringLiteral("1000.00");
+    QTest::newRow("daily, end a few days before the start")
+        << QStringLiteral("10000") << QStringLiteral("0.05") << 0 << QDate(2010, 1, 10) << QDate(2010, 1, 7)
+        << QStringLiteral(" 逾期： -3天  ") << QStringLiteral(" 约定利率：日利率 0.05%") << false
+        << QStringLiteral("-15.00");
+}
+
+void InterestPagesTest::damagesResult()
+{
+    QFETCH(QString, amount);
+    QFETCH(QString, rate);
+    QFETCH(int, kind);
+    QFETCH(QDate, start);
+    QFETCH(QDate, end);
+    QFETCH(QString, periodLine);
+    QFETCH(QString, rateLine);
+    QFETCH(bool, warning);
+    QFETCH(QString, damages);
+
+    WindowFixture fixture;
+    fixture.open();
+    DamagesPage page(fixture);
+    page.fill(amount, rate, kind, start, end);
+
+    QCOMPARE(page.words->text(), QStringLiteral("一万元"));
+    const QStringList lines = Lines(page.memo);
+    QCOMPARE(lines.size(), warning ? 8 : 7);
+    QCOMPARE(lines[0], QStringLiteral(" 金额(元):") + amount);
+    QCOMPARE(lines[2], periodLine);
+    QCOMPARE(lines[3], rateLine);
+    QCOMPARE(lines.contains(RateWarning), warning);
+    QCOMPARE(lines.last(), DamagesResultPrefix + damages);
+    // Every keystroke of the rate ("0", "0.", "0.0", ...) was a number.
+    QVERIFY(fixture.boxes.boxes.isEmpty());
+}
+
+void InterestPagesTest::eachDamagesInputRecalculates_data()
+{
+    AddInputChangeColumns();
+    QTest::newRow("amount") << QStringLiteral("amount") << QStringLiteral("20000") << QDate()
+                            << QStringLiteral("5400.00");
+    QTest::newRow("rate") << QStringLiteral("rate") << QStringLiteral("12") << QDate()
+                          << QStringLiteral("1800.00");
+    QTest::newRow("start half a year later")
+        << QStringLiteral("start") << QString() << QDate(2009, 7, 1) << QStringLiteral("1800.00");
+    QTest::newRow("end half a year earlier")
+        << QStringLiteral("end") << QString() << QDate(2010, 1, 1) << QStringLiteral("1800.00");
+}
+
+void InterestPagesTest::eachDamagesInputRecalculates()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    QFETCH(QString, result);
+
+    WindowFixture fixture;
+    fixture.open();
+    DamagesPage page(fixture);
+    page.fill(QStringLiteral("10000"), QStringLiteral("18"), 2, QDate(2009, 1, 1), QDate(2010, 7, 1));
+    QCOMPARE(Lines(page.memo).last(), DamagesResultPrefix + QStringLiteral("2700.00"));
+
+    if (input == QLatin1String("amount"))
+        TypeOver(page.amount, text);
+    else if (input == QLatin1String("rate"))
+        TypeOver(page.rate, text);
+    else
+        Pick(input == QLatin1String("start") ? page.start : page.end, date);
+
+    QCOMPARE(Lines(page.memo).last(), DamagesResultPrefix + result);
+}
+
+void InterestPagesTest::switchingRateKindRecalculatesAtOnce()
+{
+    WindowFixture fixture;
+    fixture.open();
+    DamagesPage page(fixture);
+    page.fill(QStringLiteral("10000"), QStringLiteral("1.5"), 0, QDate(2010, 1, 1), QDate(2010, 4, 16));
+    QCOMPARE(Lines(page.memo)[2], QStringLiteral(" 逾期： 105天  "));
+    QVERIFY(Lines(page.memo).contains(RateWarning));  // 1.5 % a day
+    QCOMPARE(Lines(page.memo).last(), DamagesResultPrefix + QStringLiteral("15750.00"));
+
+    QTest::keyClick(page.kind, Qt::Key_Down);
+
+    QCOMPARE(Lines(page.memo)[2], QStringLiteral(" 逾期： 0年  3个月 15天"));
+    QCOMPARE(Lines(page.memo)[3], QStringLiteral(" 约定利率：月利率 1.5%"));
+    QVERIFY(!Lines(page.memo).contains(RateWarning));
+    QCOMPARE(Lines(page.memo).last(), DamagesResultPrefix + QStringLiteral("525.00"));
+
+    QTest::keyClick(page.kind, Qt::Key_Down);
+    QCOMPARE(Lines(page.memo)[3], QStringLiteral(" 约定利率：年利率 1.5%"));
+    QCOMPARE(Lines(page.memo).last(), DamagesResultPrefix + QStringLiteral("43.75"));
+}
+
+void InterestPagesTest::rateThatIsNoNumberShowsErrorDisplay()
+{
+    WindowFixture fixture;
+    fixture.open();
+    DamagesPage page(fixture);
+    page.fill(QStringLiteral("10000"), QStringLiteral("2"), 0, QDate(2010, 1, 1), QDate(2010, 1, 31));
+    QCOMPARE(page.words->text(), QStringLiteral("一万元"));
+    QStringList memoWhileShown;
+    fixture.boxes.onShow = [&] { memoWhileShown << page.memo->toPlainText(); };
+
+    page.rate->setText(QStringLiteral("abc"));  // pasted
+
+    QCOMPARE(fixture.boxes.boxes.size(), 1);
+    const RecordedBox box = fixture.boxes.boxes.first();
+    QCOMPARE(box.text, QStringLiteral("'abc' is not a valid floating point value."));
+    QCOMPARE(box.caption, QStringLiteral("Pellumo"));
+    QCOMPARE(box.icon, MessageBoxes::Icon::Error);
+    QCOMPARE(box.buttons, MessageBoxes::Buttons::Ok);
+    QCOMPARE(memoWhileShown, QStringList{QString()});
+    QVERIFY(page.memo->toPlainText().isEmpty());
+
+    // A new amount with the bad rate still fails before the reading is written.
+    TypeOver(page.amount, QStringLiteral("5"));
+    QCOMPARE(fixture.boxes.boxes.size(), 2);
+    QCOMPARE(fixture.boxes.boxes.last().text, QStringLiteral("'abc' is not a valid floating point value."));
+    QCOMPARE(page.words->text(), QStringLiteral("一万元"));
+    QCOMPARE(page.rate->text(), QStringLiteral("abc"));  // nothing is reset
+
+    // Correcting the field calculates again.
+    TypeOver(page.rate, QStringLiteral("1"));
+    QCOMPARE(page.words->text(), QStringLiteral("五元"));
+    QCOMPARE(Lines(page.memo).last(), DamagesResultPrefix + QStringLiteral("1.50"));
+    QCOMPARE(fixture.boxes.boxes.size(), 2);
+}
+
+void InterestPagesTest::oneEmptyFieldKeepsPage()
+{
+    WindowFixture fixture;
+    fixture.open();
+    DamagesPage page(fixture);
+    const QString explanation = page.memo->toPlainText();
+
+    TypeOver(page.amount, QStringLiteral("10000"));
+    QTest::keyClick(page.kind, Qt::Key_Down);
+    QVERIFY(page.words->text().isEmpty());
+    QCOMPARE(page.memo->toPlainText(), explanation);
+
+    // Enter in the amount field empties it; the last result stays.
+    TypeOver(page.rate, QStringLiteral("1"));
+    const QString result = page.memo->toPlainText();
+    QVERIFY(result != explanation);
+    QTest::keyClick(page.amount, Qt::Key_Return);
+    QVERIFY(page.amount->text().isEmpty());
+    QVERIFY(page.amount->hasFocus());
+    QCOMPARE(page.memo->toPlainText(), result);
+    QCOMPARE(page.words->text(), QStringLiteral("一万元"));
+    QVERIFY(fixture.boxes.boxes.isEmpty());
+}
+
+void InterestPagesTest::clearButtonEmptiesPage()
+{
+    WindowFixture fixture;
+    fixture.open();
+    DamagesPage page(fixture);
+    fixture.window->findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(3);
+    page.fill(QStringLiteral("10000"), QStringLiteral("18"), 2, QDate(2009, 1, 1), QDate(2010, 7, 1));
+    QVERIFY(!page.memo->toPlainText().isEmpty());
+
+    QTest::mouseClick(page.clear, Qt::LeftButton);
+
+    QVERIFY(page.amount->text().isEmpty());
+    QVERIFY(page.rate->text().isEmpty());
+    QVERIFY(page.words->text().isEmpty());
+    QVERIFY(page.memo->toPlainText().isEmpty());  // the explanation does not come back
+    QCOMPARE(page.kind->currentIndex(), 2);
+    QVERIFY(fixture.boxes.boxes.isEmpty());
+}
+
+// One iteration is two keystrokes, each a full recalculation that reads
+// set.rar and rewrites the memo.
+void InterestPagesTest::interestKeystrokeBenchmark()
+{
+    WindowFixture fixture;
+    fixture.writeFile(QStringLiteral("set.rar"),
+                      Gbk(QStringLiteral("[money]\r\nb=6\r\nbz=2011年7月7日\r\n")));
+    fixture.open();
+    InterestPage page(fixture);
+    page.fill(QStringLiteral("10000"), QDate(2009, 1, 1), QDate(2010, 1, 1));
+
+    QBENCHMARK
+    {
+        QTest::keyClick(page.amount, Qt::Key_Backspace);
+        QTest::keyClick(page.amount, Qt::Key_0);
+    }
+
+    QCOMPARE(Lines(page.memo)[7], InterestResultPrefix + QStringLiteral("1200.00"));
+}
+
+void InterestPagesTest::damagesKeystrokeBenchmark()
+{
+    WindowFixture fixture;
+    fixture.open();
+    DamagesPage page(fixture);
+    page.fill(QStringLiteral("10000"), QStringLiteral("18"), 2, QDate(2009, 1, 1), QDate(2010, 7, 1));
+
+    QBENCHMARK
+    {
+        QTest::keyClick(page.rate, Qt::Key_Backspace);
+        QTest::keyClick(page.rate, Qt::Key_8);
+    }
+
+    QCOMPARE(Lines(page.memo).last(), DamagesResultPrefix + QStringLiteral("2700.00"));
+}
+
+QTEST_MAIN(InterestPagesTest)
+#include "tst_interest_pages.moc"
