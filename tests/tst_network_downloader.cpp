@@ -1,0 +1,184 @@
+// The real download over Qt Network against a small HTTP server on
+// 127.0.0.1: what counts as success, what is written, and that every failure
+// leaves the target file as it was.
+
+#include "app/network_downloader.h"
+#include "tests/http_test_server.h"
+
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QNetworkProxy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using pellumo::NetworkDownloader;
+using pellumo::testing::HttpResponse;
+using pellumo::testing::HttpTestServer;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QByteArray EarlierContent = "[money]\r\nnum=7\r\n";
+
+QByteArray ContentOf(const QString &filePath)
+{
+    QFile file(filePath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void WriteFile(const QString &filePath, const QByteArray &bytes)
+{
+    QFile file(filePath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class NetworkDownloaderTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void download_data();
+    void download();
+    void redirectToAnotherSchemeIsNotFollowed();
+    void silentServerFailsAtTheTimeLimit();
+    void refusedConnectionFails();
+    void busyCursorOnlyWhileDownloading();
+    void missingTargetFolderFailsWithoutRequest();
+
+private:
+    QTemporaryDir m_folder;
+};
+
+void NetworkDownloaderTest::initTestCase()
+{
+    QVERIFY(m_folder.isValid());
+    // The tests talk to 127.0.0.1 only, whatever proxy the machine names.
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+}
+
+void NetworkDownloaderTest::download_data()
+{
+    QTest::addColumn<HttpResponse>("response");  // for /file
+    QTest::addColumn<HttpResponse>("next");      // for /next, where /file redirects
+    QTest::addColumn<bool>("succeeds");
+    QTest::addColumn<QByteArray>("content");  // of the target after a success
+
+    const QByteArray table = "[money]\r\na=4.35\r\nnum=2\r\n";
+    const HttpResponse none = HttpResponse::withStatus(500);
+
+    QTest::newRow("whole body with status 200") << HttpResponse::ok(table) << none << true << table;
+    QTest::newRow("empty body with status 200") << HttpResponse::ok({}) << none << true << QByteArray();
+    QTest::newRow("status 404") << HttpResponse::withStatus(404, "<html>Not Found</html>") << none << false
+                                << QByteArray();
+    QTest::newRow("status 500") << HttpResponse::withStatus(500, table) << none << false << QByteArray();
+    QTest::newRow("body cut off before its announced length")
+        << HttpResponse::cutOff(table) << none << false << QByteArray();
+    QTest::newRow("redirect within the same scheme")
+        << HttpResponse::redirect("/next") << HttpResponse::ok(table) << true << table;
+    QTest::newRow("redirect to an error") << HttpResponse::redirect("/next") << HttpResponse::withStatus(404)
+                                          << false << QByteArray();
+    QTest::newRow("redirect loop") << HttpResponse::redirect("/file") << none << false << QByteArray();
+}
+
+// Each case downloads twice: into a path where no file is yet, and over an
+// earlier file, which a failure must leave exactly as it was.
+void NetworkDownloaderTest::download()
+{
+    QFETCH(HttpResponse, response);
+    QFETCH(HttpResponse, next);
+    QFETCH(bool, succeeds);
+    QFETCH(QByteArray, content);
+
+    HttpTestServer server;
+    server.responses.insert("/file", response);
+    server.responses.insert("/next", next);
+    NetworkDownloader downloader(5s);
+    const QUrl url(server.address() + QStringLiteral("/file"));
+
+    const QString freshPath = m_folder.filePath(QStringLiteral("fresh-%1").arg(QString::fromUtf8(QTest::currentDataTag())));
+    QCOMPARE(downloader.download(url, freshPath), succeeds);
+    QCOMPARE(QFile::exists(freshPath), succeeds);
+    if (succeeds)
+        QCOMPARE(ContentOf(freshPath), content);
+
+    const QString earlierPath = m_folder.filePath(QStringLiteral("earlier-%1").arg(QString::fromUtf8(QTest::currentDataTag())));
+    WriteFile(earlierPath, EarlierContent);
+    QCOMPARE(downloader.download(url, earlierPath), succeeds);
+    QCOMPARE(ContentOf(earlierPath), succeeds ? content : EarlierContent);
+}
+
+// http to https on the same server: following it would open a second
+// connection for the TLS handshake.
+void NetworkDownloaderTest::redirectToAnotherSchemeIsNotFollowed()
+{
+    HttpTestServer server;
+    QString secure = server.address();
+    secure.replace(QStringLiteral("http:"), QStringLiteral("https:"));
+    server.responses.insert("/file", HttpResponse::redirect((secure + QStringLiteral("/next")).toUtf8()));
+    NetworkDownloader downloader(5s);
+    const QString target = m_folder.filePath(QStringLiteral("other-scheme"));
+
+    QVERIFY(!downloader.download(QUrl(server.address() + QStringLiteral("/file")), target));
+    QCOMPARE(server.connectionCount, 1);
+    QVERIFY(!QFile::exists(target));
+}
+
+void NetworkDownloaderTest::silentServerFailsAtTheTimeLimit()
+{
+    HttpTestServer server;
+    server.responses.insert("/file", HttpResponse::silent());
+    NetworkDownloader downloader(400ms);
+    const QString target = m_folder.filePath(QStringLiteral("silent"));
+
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!downloader.download(QUrl(server.address() + QStringLiteral("/file")), target));
+    QVERIFY2(clock.elapsed() >= 350, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!QFile::exists(target));
+    QCOMPARE(server.requestedPaths, QList<QByteArray>{"/file"});
+}
+
+void NetworkDownloaderTest::refusedConnectionFails()
+{
+    NetworkDownloader downloader(5s);
+    const QString target = m_folder.filePath(QStringLiteral("refused"));
+    QVERIFY(!downloader.download(QUrl(HttpTestServer::refusingAddress() + QStringLiteral("/file")), target));
+    QVERIFY(!QFile::exists(target));
+}
+
+void NetworkDownloaderTest::busyCursorOnlyWhileDownloading()
+{
+    HttpTestServer server;
+    server.responses.insert("/file", HttpResponse::ok("x"));
+    std::optional<Qt::CursorShape> shapeDuringRequest;
+    server.onRequest = [&](const QByteArray &) {
+        if (const QCursor *cursor = QGuiApplication::overrideCursor())
+            shapeDuringRequest = cursor->shape();
+    };
+    NetworkDownloader downloader(5s);
+
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QVERIFY(downloader.download(QUrl(server.address() + QStringLiteral("/file")),
+                                m_folder.filePath(QStringLiteral("cursor"))));
+    QCOMPARE(shapeDuringRequest, std::optional<Qt::CursorShape>(Qt::WaitCursor));
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void NetworkDownloaderTest::missingTargetFolderFailsWithoutRequest()
+{
+    HttpTestServer server;
+    server.responses.insert("/file", HttpResponse::ok("x"));
+    NetworkDownloader downloader(5s);
+    QVERIFY(!downloader.download(QUrl(server.address() + QStringLiteral("/file")),
+                                 m_folder.filePath(QStringLiteral("no-such-folder/file"))));
+    QVERIFY(server.requestedPaths.isEmpty());
+}
+
+QTEST_MAIN(NetworkDownloaderTest)
+#include "tst_network_downloader.moc"
