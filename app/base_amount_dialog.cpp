@@ -42,11 +42,13 @@ TForm2::TForm2(const QString &settingsFilePath, MessageBoxes *messageBoxes, QWid
     : QDialog(parent), m_ui(std::make_unique<Ui::BaseAmountDialog>()), m_settingsFilePath(settingsFilePath),
       m_messageBoxes(messageBoxes)
 {
-    m_ui->setupUi(this);
+    {
+        const StylesWhileBuilding styles;
+        m_ui->setupUi(this);
+    }
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(318, 219);
-    ApplyWindowStyles(this);
     connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm2::SpeedButton1Click);
     connect(m_ui->SpeedButton2, &QToolButton::clicked, this, &TForm2::SpeedButton2Click);
 }

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/amount_fields.h"
 #include "app/message_boxes.h"
 #include "app/result_button.h"
 #include "dates/deadline.h"
@@ -68,8 +69,7 @@ void TForm1::setUpDeadlinePage()
 
 void TForm1::Edit2KeyPress()
 {
-    m_deadline->Edit2->setText(QString());
-    m_deadline->Edit2->setFocus();
+    EmptyAndFocus(m_deadline->Edit2);
 }
 
 void TForm1::SpeedButton1Click()

@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 
+#include "app/amount_fields.h"
 #include "app/base_amount_dialog.h"
 #include "app/clickable_label.h"
 #include "app/result_button.h"
@@ -55,14 +56,6 @@ void KeepUnselectedOnFocus(QLineEdit *field)
 QString FeeText(double fee, bool wordsForm)
 {
     return wordsForm ? MoneyToChinese(fee) : MoneyToFigures(fee);
-}
-
-// Enter in an amount field: empty it (which recalculates with empty text and
-// so leaves the results on screen) and keep the focus there.
-void EmptyAndFocus(QLineEdit *field)
-{
-    field->setText(QString());
-    field->setFocus();
 }
 
 } // namespace

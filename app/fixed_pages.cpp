@@ -20,6 +20,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <functional>
+#include <utility>
 
 namespace pellumo {
 namespace {
@@ -102,13 +104,38 @@ protected:
     }
 };
 
+// Runs a function the first time a page is shown, then removes itself.
+class OnFirstShow : public QObject
+{
+public:
+    OnFirstShow(QWidget *page, std::function<void()> action) : QObject(page), m_action(std::move(action))
+    {
+        page->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && m_action) {
+            std::exchange(m_action, nullptr)();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
 }  // namespace
 
 void TForm1::setUpFixedPages()
 {
     m_reference = std::make_unique<Ui::ReferencePage>();
     m_reference->setupUi(m_ui->TabSheet8);
-    m_reference->RichEdit1->setPlainText(ReferenceText());
+    // Laying out the regulation's text takes a sixth of the window's
+    // construction; it is done when its page is first shown, not at start.
+    new OnFirstShow(m_ui->TabSheet8, [this] { m_reference->RichEdit1->setPlainText(ReferenceText()); });
 
     m_about = std::make_unique<Ui::AboutPage>();
     m_about->setupUi(m_ui->TabSheet3);

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/amount_fields.h"
 #include "app/handler_failure.h"
 #include "interest/delay_interest.h"
 #include "interest/liquidated_damages.h"
@@ -67,8 +68,7 @@ void TForm1::setUpInterestPages()
 // Enter empties the field; the empty amount then leaves the results on screen.
 void TForm1::EditmoneyKeyPress()
 {
-    m_interest->Editmoney->setText(QString());
-    m_interest->Editmoney->setFocus();
+    EmptyAndFocus(m_interest->Editmoney);
 }
 
 void TForm1::Button4Click()
@@ -99,8 +99,7 @@ void TForm1::Button4Click()
 
 void TForm1::Edit3KeyPress()
 {
-    m_damages->Edit3->setText(QString());
-    m_damages->Edit3->setFocus();
+    EmptyAndFocus(m_damages->Edit3);
 }
 
 void TForm1::Button3Click()

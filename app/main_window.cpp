@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/banner_browser.h"
 #include "app/base_amount_dialog.h"
 #include "app/handler_failure.h"
 #include "app/message_boxes.h"
@@ -42,6 +43,7 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     : QWidget(parent), m_services(services), m_ui(std::make_unique<Ui::MainWindow>())
 {
     InitResources();
+    const StylesWhileBuilding styles;  // every setupUi below applies the window's fonts and colours
     m_ui->setupUi(this);
     setWindowTitle(QStringLiteral("PellumoV6.2  ----") + SiteAddress());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -54,7 +56,6 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     setUpDeadlinePage();
     setUpFixedPages();
     setUpBanner();
-    ApplyWindowStyles(this);
 
     m_rateTable = std::make_unique<RateTable>(settingsFilePath(QString::fromLatin1(RateTableFileName)));
     m_baseAmountDialog = new TForm2(settingsFilePath(QString::fromLatin1(BaseAmountsFileName)),

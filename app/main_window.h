@@ -26,6 +26,7 @@
 // Controls are found by their names: window.findChild<QLineEdit *>("edtBd").
 
 #include "app/site_address.h"
+#include "platform/program_folder.h"
 
 #include <QColor>
 #include <QList>
@@ -34,7 +35,6 @@
 #include <memory>
 
 class QLabel;
-class QWebEngineView;
 
 namespace Ui {
 class MainWindow;
@@ -50,6 +50,7 @@ class StatusBar;
 
 namespace pellumo {
 
+class BannerBrowserModule;
 class Downloader;
 class MessageBoxes;
 class RateTable;
@@ -64,6 +65,7 @@ struct WindowServices {
     Downloader *downloader = nullptr;
     bool loadBanner = true;  // create the browser and load the banner page after the first paint
     QString bannerAddress = BannerPageAddress();  // the page the banner strip loads
+    QString bannerModulePath = ProgramFilePath(QStringLiteral("pellumo_banner"));  // the browser module, without prefix and suffix
     QString updateServerAddress = UpdateServerAddress();  // base address of the rate-table update
 };
 
@@ -75,7 +77,9 @@ public:
     ~TForm1() override;
 
     TForm2 *baseAmountDialog() const { return m_baseAmountDialog; }
-    QWebEngineView *webBrowser() const { return m_webBrowser; }  // null until created after the first paint
+    // The banner browser (a QWebEngineView from the banner module), null
+    // until created after the first paint.
+    QWidget *webBrowser() const { return m_webBrowser; }
 
     // The default error display: error icon, caption "Pellumo", the message
     // with "." appended when its last character sorts after ".".
@@ -176,7 +180,8 @@ private:
     std::unique_ptr<Ui::StatusBar> m_statusBar;
     std::unique_ptr<RateTable> m_rateTable;
     TForm2 *m_baseAmountDialog = nullptr;
-    QWebEngineView *m_webBrowser = nullptr;
+    std::unique_ptr<BannerBrowserModule> m_bannerModule;
+    QWidget *m_webBrowser = nullptr;
     bool m_activated = false;
     bool m_painted = false;
     bool m_bannerNavigationWanted = false;  // set by FormCreate, carried out once the browser exists

@@ -1,6 +1,7 @@
 #include "app/window_styles.h"
 
 #include <QApplication>
+#include <QDynamicPropertyChangeEvent>
 #include <QFont>
 #include <QPalette>
 #include <QVariant>
@@ -56,7 +57,34 @@ void ApplyStyles(QWidget *widget)
     }
 }
 
+bool IsStyleProperty(const QByteArray &name)
+{
+    return name == "pixelFont" || name == "textColor" || name == "backgroundColor";
+}
+
+class StyleFilter : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::DynamicPropertyChange && watched->isWidgetType() &&
+            IsStyleProperty(static_cast<QDynamicPropertyChangeEvent *>(event)->propertyName()))
+            ApplyStyles(static_cast<QWidget *>(watched));
+        return false;
+    }
+};
+
 } // namespace
+
+StylesWhileBuilding::StylesWhileBuilding() : m_filter(new StyleFilter)
+{
+    QCoreApplication::instance()->installEventFilter(m_filter);
+}
+
+StylesWhileBuilding::~StylesWhileBuilding()
+{
+    delete m_filter;  // removes itself from the application's filters
+}
 
 void InstallFontSubstitutions()
 {
@@ -68,14 +96,6 @@ void InstallFontSubstitutions()
     QFont::insertSubstitutions(QStringLiteral("宋体"), song);
     QFont::insertSubstitutions(QStringLiteral("SimHei"), hei);
     QFont::insertSubstitutions(QStringLiteral("黑体"), hei);
-}
-
-void ApplyWindowStyles(QWidget *root)
-{
-    ApplyStyles(root);
-    const QList<QWidget *> children = root->findChildren<QWidget *>();
-    for (QWidget *child : children)
-        ApplyStyles(child);
 }
 
 } // namespace pellumo

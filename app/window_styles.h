@@ -1,5 +1,6 @@
 #pragma once
 
+class QObject;
 class QWidget;
 
 namespace pellumo {
@@ -15,7 +16,23 @@ void InstallFontSubstitutions();
 //   pixelFont        "SimSun,13,bold" / "SimHei,16" / "SimSun,13,underline"
 //   textColor        a colour name or #rrggbb: the text colour
 //   backgroundColor  a colour name, #rrggbb or "tooltip" / "buttonface"
-// ApplyWindowStyles applies them to root and every widget below it.
-void ApplyWindowStyles(QWidget *root);
+//
+// While a StylesWhileBuilding lives, each of the three properties takes effect the
+// moment a .ui file's setupUi() sets it. uic sets a widget's properties
+// right after creating it, before its children and before any text, so every
+// widget gets its font once and no text is laid out twice; applied
+// afterwards, each font would ripple through every text below it (a third
+// of the window's construction time).
+class StylesWhileBuilding
+{
+public:
+    StylesWhileBuilding();
+    ~StylesWhileBuilding();
+    StylesWhileBuilding(const StylesWhileBuilding &) = delete;
+    StylesWhileBuilding &operator=(const StylesWhileBuilding &) = delete;
+
+private:
+    QObject *m_filter;
+};
 
 } // namespace pellumo

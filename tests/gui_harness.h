@@ -81,6 +81,7 @@ public:
         services.shellLauncher = &shell;
         services.downloader = downloader ? downloader : &recordingDownloader;
         services.loadBanner = loadBanner;
+        services.bannerModulePath = QStringLiteral(PELLUMO_BANNER_MODULE);
     }
 
     // Builds and shows the window (after the test has placed its files).

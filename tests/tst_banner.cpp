@@ -67,6 +67,7 @@ private Q_SLOTS:
     void errorAfterShownPageStillShowsThePicture();
     void laterSuccessDoesNotBringTheBrowserBack();
     void pictureClickOpensTheSiteAfterFailure();
+    void missingBrowserModuleShowsThePicture();
     void followedLinkOpensInTheDefaultBrowser_data();
     void followedLinkOpensInTheDefaultBrowser();
 
@@ -90,7 +91,7 @@ void BannerTest::browserIsCreatedOnlyAfterTheFirstPaint()
 
     fixture.window->show();
     QTRY_VERIFY_WITH_TIMEOUT(fixture.window->webBrowser(), LoadTimeout);
-    QWebEngineView *browser = fixture.window->webBrowser();
+    QWebEngineView *browser = qobject_cast<QWebEngineView *>(fixture.window->webBrowser());
     QCOMPARE(browser->objectName(), QStringLiteral("WebBrowser1"));
     QCOMPARE(browser->parentWidget(), panel7(fixture));
     QVERIFY(browser->page()->profile()->isOffTheRecord());
@@ -107,7 +108,7 @@ void BannerTest::loadedPageStaysInFrontWithoutScrollBars()
 
     QTRY_VERIFY_WITH_TIMEOUT(fixture.window->webBrowser() && fixture.window->webBrowser()->isVisible(),
                              LoadTimeout);
-    QWebEngineView *browser = fixture.window->webBrowser();
+    QWebEngineView *browser = qobject_cast<QWebEngineView *>(fixture.window->webBrowser());
     QVERIFY(panel7(fixture)->isVisible());
     QCOMPARE(browser->geometry(), panel7(fixture)->rect());
     QCOMPARE(RunJavaScript(browser, QStringLiteral("document.body.scroll")).toString(), QStringLiteral("no"));
@@ -132,7 +133,7 @@ void BannerTest::documentWithoutBodyIsLeftAsLoaded()
 
     QTRY_VERIFY_WITH_TIMEOUT(fixture.window->webBrowser() && fixture.window->webBrowser()->isVisible(),
                              LoadTimeout);
-    QCOMPARE(RunJavaScript(fixture.window->webBrowser(), QStringLiteral("document.body === null")).toBool(),
+    QCOMPARE(RunJavaScript(qobject_cast<QWebEngineView *>(fixture.window->webBrowser()), QStringLiteral("document.body === null")).toBool(),
              true);
     QVERIFY(panel7(fixture)->isVisible());
     QVERIFY(fixture.boxes.boxes.isEmpty());
@@ -200,7 +201,7 @@ void BannerTest::laterSuccessDoesNotBringTheBrowserBack()
     fixture.open();
     QTRY_VERIFY_WITH_TIMEOUT(fixture.window->webBrowser() && !panel7(fixture)->isVisible(), LoadTimeout);
 
-    QWebEngineView *browser = fixture.window->webBrowser();
+    QWebEngineView *browser = qobject_cast<QWebEngineView *>(fixture.window->webBrowser());
     bool loaded = false;
     connect(browser, &QWebEngineView::loadFinished, this, [&](bool ok) { loaded = ok; });
     browser->load(QUrl(server.address() + QStringLiteral("/good.html")));
@@ -221,6 +222,17 @@ void BannerTest::pictureClickOpensTheSiteAfterFailure()
     QTest::mouseClick(fixture.control<QWidget>(QStringLiteral("Image3")), Qt::LeftButton, {},
                       QPoint(100, 30));
     QCOMPARE(fixture.shell.targets, QStringList{SiteAddress()});
+}
+
+void BannerTest::missingBrowserModuleShowsThePicture()
+{
+    WindowFixture fixture(true);
+    fixture.services.bannerModulePath = fixture.filePath(QStringLiteral("no_such_module"));
+    fixture.open();
+    QTRY_VERIFY_WITH_TIMEOUT(!panel7(fixture)->isVisible(), LoadTimeout);
+    QVERIFY(!fixture.window->webBrowser());
+    QVERIFY(fixture.control<QWidget>(QStringLiteral("Image3"))->isVisible());
+    QVERIFY(fixture.boxes.boxes.isEmpty());
 }
 
 void BannerTest::followedLinkOpensInTheDefaultBrowser_data()
@@ -245,10 +257,10 @@ void BannerTest::followedLinkOpensInTheDefaultBrowser()
     QTRY_VERIFY_WITH_TIMEOUT(fixture.window->webBrowser() && fixture.window->webBrowser()->isVisible(),
                              LoadTimeout);
 
-    RunJavaScript(fixture.window->webBrowser(), QStringLiteral("document.getElementById('news').click()"));
+    RunJavaScript(qobject_cast<QWebEngineView *>(fixture.window->webBrowser()), QStringLiteral("document.getElementById('news').click()"));
 
     QTRY_COMPARE_WITH_TIMEOUT(fixture.shell.targets, QStringList{linked}, LoadTimeout);
-    QCOMPARE(fixture.window->webBrowser()->url(), QUrl(fixture.services.bannerAddress));
+    QCOMPARE(qobject_cast<QWebEngineView *>(fixture.window->webBrowser())->url(), QUrl(fixture.services.bannerAddress));
     QVERIFY(panel7(fixture)->isVisible());
     QVERIFY(!server.requestedPaths.contains("/news.html"));
 }
