@@ -142,17 +142,21 @@ void BannerTest::documentWithoutBodyIsLeftAsLoaded()
 void BannerTest::failedNavigationShowsThePicture_data()
 {
     QTest::addColumn<int>("status");  // 0: nothing listens on the port
+    QTest::addColumn<QByteArray>("contentType");
 
-    QTest::newRow("connection refused") << 0;
-    QTest::newRow("page not found") << 404;
-    QTest::newRow("server error") << 500;
+    const QByteArray html = "text/html; charset=utf-8";
+    QTest::newRow("connection refused") << 0 << html;
+    QTest::newRow("page not found") << 404 << html;
+    QTest::newRow("server error") << 500 << html;
+    QTest::newRow("page sent as a file to save") << 200 << QByteArray("application/octet-stream");
 }
 
 void BannerTest::failedNavigationShowsThePicture()
 {
     QFETCH(int, status);
+    QFETCH(QByteArray, contentType);
     HttpTestServer server;
-    server.responses.insert("/gg.asp", Page(LargeBanner(), status));
+    server.responses.insert("/gg.asp", Page(LargeBanner(), status, contentType));
     WindowFixture fixture(true);
     fixture.services.bannerAddress = status ? server.address() + QStringLiteral("/gg.asp") : RefusedAddress();
     fixture.open();

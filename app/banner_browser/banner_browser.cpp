@@ -3,14 +3,38 @@
 
 #include "app/banner_browser.h"
 
+#include <QCoreApplication>
+#include <QOpenGLContext>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <memory>
+
+// Exported by QtGui, declared only in its private headers.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
 
 namespace pellumo {
 namespace {
+
+// Qt WebEngine draws through an OpenGL context shared with the application,
+// which a program linked with it creates before its application object (at
+// a cost to every start). Loaded late, the module creates that context
+// itself, before the first browser; without it the browser would crash on
+// an X display.
+void EnsureSharedOpenGLContext()
+{
+    if (QOpenGLContext::globalShareContext())
+        return;
+    auto *context = new QOpenGLContext(QCoreApplication::instance());
+    if (!context->create()) {
+        delete context;  // no OpenGL here (offscreen): the browser draws in software
+        return;
+    }
+    qt_gl_set_global_share_context(context);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
 
 // The banner has no scroll bars whatever the size of its content. The
 // "scroll" property is what older browsers read; overflow is what this one
@@ -60,6 +84,7 @@ private:
 
 QWebEngineView *CreateView(QWidget *parent, const BannerBrowserEvents &events)
 {
+    EnsureSharedOpenGLContext();
     auto *view = new QWebEngineView(parent);
     // No storage name: an off-the-record profile, which keeps no cache or
     // cookies in the user's home folder. Owned by the view, it outlives the
@@ -72,12 +97,27 @@ QWebEngineView *CreateView(QWidget *parent, const BannerBrowserEvents &events)
     view->setPage(page);
     view->setContextMenuPolicy(Qt::NoContextMenu);
     // An HTTP error status is a failed navigation, like a refused connection.
-    QObject::connect(page, &QWebEnginePage::loadingChanged, view, [events](const QWebEngineLoadingInfo &info) {
-        if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
-            events.documentComplete();
-        else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus)
-            events.navigateError();
-    });
+    // So is a first navigation that ends without any document, as when the
+    // server sends the page as a file to save: the strip would stay blank.
+    auto documentShown = std::make_shared<bool>(false);
+    QObject::connect(page, &QWebEnginePage::loadingChanged, view,
+                     [events, documentShown](const QWebEngineLoadingInfo &info) {
+                         switch (info.status()) {
+                         case QWebEngineLoadingInfo::LoadSucceededStatus:
+                             *documentShown = true;
+                             events.documentComplete();
+                             break;
+                         case QWebEngineLoadingInfo::LoadFailedStatus:
+                             events.navigateError();
+                             break;
+                         case QWebEngineLoadingInfo::LoadStoppedStatus:
+                             if (!*documentShown)
+                                 events.navigateError();
+                             break;
+                         case QWebEngineLoadingInfo::LoadStartedStatus:
+                             break;
+                         }
+                     });
     return view;
 }
 
