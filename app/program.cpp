@@ -40,6 +40,9 @@ int RunProgram(int argc, char *argv[], const std::function<void(QWidget &)> &win
         if (windowBuilt)
             windowBuilt(window);
         window.show();
+        // Window managers give a new window the focus; without one (a bare X
+        // server) the window asks for it, so that its first activation runs.
+        window.activateWindow();
         application.exec();
     } catch (const std::exception &failure) {
         messageBoxes.show(nullptr, ErrorDisplayText(QString::fromLocal8Bit(failure.what())),
