@@ -133,15 +133,18 @@ void TForm1::setUpFixedPages()
 {
     m_reference = std::make_unique<Ui::ReferencePage>();
     m_reference->setupUi(m_ui->TabSheet8);
-    // Laying out the regulation's text takes a sixth of the window's
-    // construction; it is done when its page is first shown, not at start.
+    // Laying out the regulation's text takes as long as building a page; it
+    // is done when its page is first shown.
     new OnFirstShow(m_ui->TabSheet8, [this] { m_reference->RichEdit1->setPlainText(ReferenceText()); });
 
     m_about = std::make_unique<Ui::AboutPage>();
     m_about->setupUi(m_ui->TabSheet3);
     ShowAboutLines(m_about->Memo1);
     bind(m_about->Image2, &ClickableLabel::clicked, &TForm1::Image2Click);
+}
 
+void TForm1::setUpStatusBar()
+{
     m_statusBar = std::make_unique<Ui::StatusBar>();
     m_statusBar->setupUi(m_ui->Panel10);
     m_statusBar->Labelhttp->setText(SiteAddress());

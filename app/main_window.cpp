@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTimer>
 
 // The pictures and texts live in the static app library, whose resource
@@ -51,11 +52,12 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     setFixedSize(467, 397);
     move(256, 154);
 
+    // The two fee pages and the frame are built now; the pages behind the
+    // other tabs once the window is on screen (setUpHiddenPages).
     setUpFeePages();
-    setUpInterestPages();
-    setUpDeadlinePage();
-    setUpFixedPages();
+    setUpStatusBar();
     setUpBanner();
+    connect(m_ui->PageControl1, &QTabWidget::currentChanged, this, &TForm1::setUpHiddenPages);
 
     m_rateTable = std::make_unique<RateTable>(settingsFilePath(QString::fromLatin1(RateTableFileName)));
     m_baseAmountDialog = new TForm2(settingsFilePath(QString::fromLatin1(BaseAmountsFileName)),
@@ -103,9 +105,37 @@ void TForm1::paintEvent(QPaintEvent *event)
     QWidget::paintEvent(event);
     if (!m_painted) {
         m_painted = true;
-        // The browser is heavy: create it once the window is on screen.
-        if (m_services.loadBanner)
-            QTimer::singleShot(0, this, [this] { guarded([this] { createWebBrowser(); }); });
+        // What the first look does not need waits until the window is on
+        // screen: the hidden pages, then the heavy browser.
+        QTimer::singleShot(0, this, [this] {
+            setUpHiddenPages();
+            if (m_services.loadBanner)
+                guarded([this] { createWebBrowser(); });
+        });
+    }
+}
+
+// The interest, damages, date, reference and about pages: half of the
+// window's construction, which need not delay its first paint. Built right
+// after it, or at once when one of their tabs is chosen before then.
+void TForm1::setUpHiddenPages()
+{
+    if (m_hiddenPagesBuilt)
+        return;
+    m_hiddenPagesBuilt = true;
+    const StylesWhileBuilding styles;
+    setUpInterestPages();
+    setUpDeadlinePage();
+    setUpFixedPages();
+    // Children added to a page that is already on screen stay hidden until
+    // shown; those the .ui hides itself (Memo2, the hidden buttons) stay so.
+    for (QWidget *page : {m_ui->TabSheet4, m_ui->TabSheet6, m_ui->TabSheet2, m_ui->TabSheet8, m_ui->TabSheet3}) {
+        if (!page->isVisible())
+            continue;
+        for (QWidget *child : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!child->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                child->show();
+        }
     }
 }
 

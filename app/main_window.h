@@ -101,7 +101,9 @@ private:
     void setUpInterestPages();
     void setUpDeadlinePage();
     void setUpFixedPages();
+    void setUpStatusBar();
     void setUpBanner();
+    void setUpHiddenPages();
 
     // Window (main_window.cpp)
     void FormActivate();
@@ -184,6 +186,7 @@ private:
     QWidget *m_webBrowser = nullptr;
     bool m_activated = false;
     bool m_painted = false;
+    bool m_hiddenPagesBuilt = false;
     bool m_bannerNavigationWanted = false;  // set by FormCreate, carried out once the browser exists
 };
 

@@ -92,6 +92,9 @@ public:
         QApplication::setActiveWindow(window.get());
         if (!QTest::qWaitForWindowActive(window.get()))
             qWarning("the window did not become active");
+        // The pages behind the other tabs are built right after the first paint.
+        if (!QTest::qWaitFor([this] { return window->findChild<QWidget *>(QStringLiteral("Panel1")) != nullptr; }))
+            qFatal("the hidden pages were not built after the first paint");
         return *window;
     }
 
