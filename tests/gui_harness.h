@@ -9,9 +9,9 @@
 #include "app/message_boxes.h"
 #include "app/shell_launcher.h"
 #include "app/window_styles.h"
+#include "tests/test_files.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -111,8 +111,7 @@ public:
 
     void writeFile(const QString &name, const QByteArray &bytes) const
     {
-        QFile file(filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        if (!WriteBytes(filePath(name), bytes))
             qFatal("cannot write %s", qPrintable(name));
     }
 

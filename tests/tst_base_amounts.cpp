@@ -1,35 +1,13 @@
 #include "fees/base_amounts.h"
+#include "tests/test_files.h"
 
 #include <QFile>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
 
 using namespace pellumo;
-
-namespace {
-
-QByteArray Gbk(const QString &text)
-{
-    QStringEncoder encoder("GBK");
-    return encoder(text);
-}
-
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+using namespace pellumo::testing;
 
 class BaseAmountsTest : public QObject
 {
@@ -72,7 +50,7 @@ void BaseAmountsTest::reads()
     QFETCH(QByteArray, content);
     QFETCH(int, divorce);
     QFETCH(int, personality);
-    WriteBytes(m_path, content);
+    QVERIFY(WriteBytes(m_path, content));
     const BaseAmounts amounts = ReadBaseAmounts(m_path);
     QCOMPARE(amounts.divorce, divorce);
     QCOMPARE(amounts.personalityRights, personality);
@@ -99,7 +77,7 @@ void BaseAmountsTest::writeKeepsEveryOtherByte()
                                                  "; 离婚案件\nLIHUN = 55\nnote=人格权\n\n[other]\nrenge=1\n"));
     const QByteArray after = Gbk(QStringLiteral("; 起算基数，请勿手改\n[money]\na=4.35\nbz=2015年10月24日\n\n[vrk]\n"
                                                 "; 离婚案件\nlihun=60\nnote=人格权\nrenge=200\n\n[other]\nrenge=1\n"));
-    WriteBytes(m_path, before);
+    QVERIFY(WriteBytes(m_path, before));
     QVERIFY(WriteBaseAmounts(m_path, 60, 200));
     QCOMPARE(ReadBytes(m_path), after);
     const BaseAmounts amounts = ReadBaseAmounts(m_path);
@@ -112,7 +90,7 @@ void BaseAmountsTest::failedWriteKeepsTheOldFile()
     // A folder that is not there stands for any folder that cannot be written
     // (the file-system cases are in tst_ini_file).
     QVERIFY(!WriteBaseAmounts(m_dir.filePath(QStringLiteral("missing/setjs.rar")), 60, 200));
-    WriteBytes(m_path, "[vrk]\nlihun=70\n");
+    QVERIFY(WriteBytes(m_path, "[vrk]\nlihun=70\n"));
     QFile::setPermissions(m_path, QFileDevice::ReadOwner);
     QVERIFY(QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     const bool written = WriteBaseAmounts(m_path, 60, 200);

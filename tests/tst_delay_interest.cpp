@@ -1,22 +1,16 @@
 #include "interest/delay_interest.h"
+#include "tests/test_files.h"
 
-#include <QFile>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace pellumo;
+using namespace pellumo::testing;
 using Outcome = DelayInterestResult::Outcome;
 
 namespace {
 
 const QString ResultPrefix = QStringLiteral(" 【计算结果】迟延履行期间债务利息双倍(元)：");
-
-QByteArray Gbk(const QString &text)
-{
-    QStringEncoder encoder("GBK");
-    return encoder(text);
-}
 
 const QByteArray NoFile;
 
@@ -44,21 +38,12 @@ private Q_SLOTS:
     void replacedRateFileCountsNextTime();
 
 private:
-    QString WriteRateFile(const QByteArray &bytes);
+    QString WriteRateFile(const QByteArray &bytes)
+    {
+        return PlaceFile(m_dir.filePath(QString::fromLatin1(RateTableFileName)), bytes);
+    }
     QTemporaryDir m_dir;
 };
-
-QString DelayInterestTest::WriteRateFile(const QByteArray &bytes)
-{
-    const QString path = m_dir.filePath(QString::fromLatin1(RateTableFileName));
-    QFile::remove(path);
-    if (!bytes.isNull()) {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write the rate table");
-    }
-    return path;
-}
 
 void DelayInterestTest::lines_data()
 {

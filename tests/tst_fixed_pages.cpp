@@ -2,6 +2,7 @@
 // pictures of the program and the clicks that hand a target to the shell.
 
 #include "gui_harness.h"
+#include "test_files.h"
 
 #include "app/site_address.h"
 #include "app/system_shell_launcher.h"
@@ -61,10 +62,9 @@ QString ArticleNumber(int n)
 // Makes a file that the PATH lookup takes for a program.
 void WriteExecutable(const QString &path, const QByteArray &script = "#!/bin/sh\n")
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(script) != script.size())
+    if (!WriteBytes(path, script))
         qFatal("cannot write %s", qPrintable(path));
-    file.setPermissions(file.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
 }
 
 // Sets PATH for one test and puts the old one back afterwards.

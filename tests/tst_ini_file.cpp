@@ -1,36 +1,15 @@
 #include "platform/ini_file.h"
+#include "tests/test_files.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
 
 using namespace pellumo;
-
-namespace {
-
-QByteArray Gbk(const QString &text)
-{
-    QStringEncoder encoder("GBK");
-    return encoder(text);
-}
-
-bool WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+using namespace pellumo::testing;
 
 class IniFileTest : public QObject
 {

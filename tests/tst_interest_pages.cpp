@@ -2,13 +2,13 @@
 // window, picking dates, switching the rate kind, and reading the memos back.
 
 #include "tests/gui_harness.h"
+#include "tests/test_files.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QStringEncoder>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -41,20 +41,30 @@ void Pick(QDateEdit *picker, const QDate &date)
     picker->setDate(date);
 }
 
-QByteArray Gbk(const QString &text)
-{
-    QStringEncoder encoder("GBK");
-    return encoder.encode(text);
-}
-
-// Columns of the two "each input recalculates" tables: the input changed last, its new text or
+// A row of the two "each input recalculates" tables: the input changed last, its new text or
 // date, and the result that follows.
+struct InputChange {
+    QString input;
+    QString text;
+    QDate date;
+    QString result;
+};
+
 void AddInputChangeColumns()
 {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("result");
+}
+
+InputChange FetchInputChange()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    QFETCH(QString, result);
+    return {input, text, date, result};
 }
 
 struct InterestPage {
@@ -290,10 +300,7 @@ void InterestPagesTest::eachInterestInputRecalculates_data()
 
 void InterestPagesTest::eachInterestInputRecalculates()
 {
-    QFETCH(QString, input);
-    QFETCH(QString, text);
-    QFETCH(QDate, date);
-    QFETCH(QString, result);
+    const InputChange change = FetchInputChange();
 
     WindowFixture fixture;
     fixture.open();
@@ -301,12 +308,12 @@ void InterestPagesTest::eachInterestInputRecalculates()
     page.fill(QStringLiteral("10000"), QDate(2009, 1, 1), QDate(2010, 1, 1));
     QCOMPARE(Lines(page.memo)[7], InterestResultPrefix + QStringLiteral("1062.00"));
 
-    if (input == QLatin1String("amount"))
-        TypeOver(page.amount, text);
+    if (change.input == QLatin1String("amount"))
+        TypeOver(page.amount, change.text);
     else
-        Pick(input == QLatin1String("start") ? page.start : page.end, date);
+        Pick(change.input == QLatin1String("start") ? page.start : page.end, change.date);
 
-    QCOMPARE(Lines(page.memo)[7], InterestResultPrefix + result);
+    QCOMPARE(Lines(page.memo)[7], InterestResultPrefix + change.result);
 }
 
 void InterestPagesTest::enterEmptiesAmountAndKeepsResult()
@@ -432,10 +439,7 @@ void InterestPagesTest::eachDamagesInputRecalculates_data()
 
 void InterestPagesTest::eachDamagesInputRecalculates()
 {
-    QFETCH(QString, input);
-    QFETCH(QString, text);
-    QFETCH(QDate, date);
-    QFETCH(QString, result);
+    const InputChange change = FetchInputChange();
 
     WindowFixture fixture;
     fixture.open();
@@ -443,14 +447,14 @@ void InterestPagesTest::eachDamagesInputRecalculates()
     page.fill(QStringLiteral("10000"), QStringLiteral("18"), 2, QDate(2009, 1, 1), QDate(2010, 7, 1));
     QCOMPARE(Lines(page.memo).last(), DamagesResultPrefix + QStringLiteral("2700.00"));
 
-    if (input == QLatin1String("amount"))
-        TypeOver(page.amount, text);
-    else if (input == QLatin1String("rate"))
-        TypeOver(page.rate, text);
+    if (change.input == QLatin1String("amount"))
+        TypeOver(page.amount, change.text);
+    else if (change.input == QLatin1String("rate"))
+        TypeOver(page.rate, change.text);
     else
-        Pick(input == QLatin1String("start") ? page.start : page.end, date);
+        Pick(change.input == QLatin1String("start") ? page.start : page.end, change.date);
 
-    QCOMPARE(Lines(page.memo).last(), DamagesResultPrefix + result);
+    QCOMPARE(Lines(page.memo).last(), DamagesResultPrefix + change.result);
 }
 
 void InterestPagesTest::switchingRateKindRecalculatesAtOnce()

@@ -4,6 +4,7 @@
 
 #include "app/base_amount_dialog.h"
 #include "gui_harness.h"
+#include "test_files.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -126,12 +127,8 @@ void MainWindowTest::settingsFilesNextToTheProgram()
     QDir(root.path()).mkpath(QStringLiteral("elsewhere"));
     const QString probe = root.filePath(QStringLiteral("program/probe"));
     QVERIFY(QFile::copy(QStringLiteral(PROGRAM_FOLDER_PROBE), probe));
-    const auto write = [](const QString &path, const QByteArray &bytes) {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    };
-    QVERIFY(write(root.filePath(QStringLiteral("program/setjs.rar")), BaseAmountsFile(60, 200)));
-    QVERIFY(write(root.filePath(QStringLiteral("elsewhere/setjs.rar")), BaseAmountsFile(70, 210)));
+    QVERIFY(WriteBytes(root.filePath(QStringLiteral("program/setjs.rar")), BaseAmountsFile(60, 200)));
+    QVERIFY(WriteBytes(root.filePath(QStringLiteral("elsewhere/setjs.rar")), BaseAmountsFile(70, 210)));
 
     QProcess process;
     process.setWorkingDirectory(root.filePath(QStringLiteral("elsewhere")));

@@ -4,6 +4,7 @@
 
 #include "app/network_downloader.h"
 #include "tests/http_test_server.h"
+#include "tests/test_files.h"
 
 #include <QCursor>
 #include <QElapsedTimer>
@@ -15,6 +16,7 @@
 using pellumo::NetworkDownloader;
 using pellumo::testing::HttpResponse;
 using pellumo::testing::HttpTestServer;
+using pellumo::testing::WriteBytes;
 using namespace std::chrono_literals;
 
 namespace {
@@ -25,13 +27,6 @@ QByteArray ContentOf(const QString &filePath)
 {
     QFile file(filePath);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void WriteFile(const QString &filePath, const QByteArray &bytes)
-{
-    QFile file(filePath);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -107,7 +102,7 @@ void NetworkDownloaderTest::download()
         QCOMPARE(ContentOf(freshPath), content);
 
     const QString earlierPath = m_folder.filePath(QStringLiteral("earlier-%1").arg(QString::fromUtf8(QTest::currentDataTag())));
-    WriteFile(earlierPath, EarlierContent);
+    QVERIFY(WriteBytes(earlierPath, EarlierContent));
     QCOMPARE(downloader.download(url, earlierPath), succeeds);
     QCOMPARE(ContentOf(earlierPath), succeeds ? content : EarlierContent);
 }

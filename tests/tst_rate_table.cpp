@@ -1,21 +1,15 @@
 #include "interest/rate_table.h"
+#include "tests/test_files.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace pellumo;
+using namespace pellumo::testing;
 
 namespace {
-
-QByteArray Gbk(const QString &text)
-{
-    QStringEncoder encoder("GBK");
-    return encoder(text);
-}
 
 QByteArray Garbage(qsizetype size)
 {
@@ -52,21 +46,12 @@ private Q_SLOTS:
     void readsTheFileAsItIsNow();
 
 private:
-    QString WriteRateFile(const QByteArray &bytes);
+    QString WriteRateFile(const QByteArray &bytes)
+    {
+        return PlaceFile(m_dir.filePath(QString::fromLatin1(RateTableFileName)), bytes);
+    }
     QTemporaryDir m_dir;
 };
-
-QString RateTableTest::WriteRateFile(const QByteArray &bytes)
-{
-    const QString path = m_dir.filePath(QString::fromLatin1(RateTableFileName));
-    QFile::remove(path);
-    if (!bytes.isNull()) {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write the rate table");
-    }
-    return path;
-}
 
 void RateTableTest::bandForPeriod_data()
 {

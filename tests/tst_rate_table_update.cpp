@@ -5,24 +5,19 @@
 
 #include "interest/rate_table.h"
 #include "interest/rate_table_update.h"
+#include "tests/test_files.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace pellumo;
+using namespace pellumo::testing;
 
 namespace {
 
 const QString PublishedFolder = QStringLiteral(PELLUMO_SOURCE_DIR "/update-server");
-
-QByteArray Gbk(const QString &text)
-{
-    QStringEncoder encoder("GBK");
-    return encoder(text);
-}
 
 QByteArray ContentOf(const QString &filePath)
 {
@@ -58,7 +53,11 @@ private Q_SLOTS:
     void installRateTable();
 
 private:
-    QString write(const QString &name, const QByteArray &bytes);
+    // The file `name` in the test's folder, holding `bytes` (none for the null byte array).
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        return PlaceFile(m_folder->filePath(name), bytes);
+    }
 
     std::unique_ptr<QTemporaryDir> m_folder;
 };
@@ -67,17 +66,6 @@ void RateTableUpdateTest::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
-}
-
-QString RateTableUpdateTest::write(const QString &name, const QByteArray &bytes)
-{
-    const QString path = m_folder->filePath(name);
-    if (bytes.isNull())
-        return path;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
 }
 
 void RateTableUpdateTest::publishedRateTableReadsBack_data()

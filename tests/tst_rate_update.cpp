@@ -6,13 +6,13 @@
 #include "app/network_downloader.h"
 #include "tests/gui_harness.h"
 #include "tests/http_test_server.h"
+#include "tests/test_files.h"
 
 #include <QDateEdit>
 #include <QDir>
 #include <QLineEdit>
 #include <QNetworkProxy>
 #include <QPlainTextEdit>
-#include <QStringEncoder>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -27,22 +27,10 @@ const QByteArray VersionPath = "/vrk/tdqup.rar";
 const QByteArray RatePath = "/vrk/rate.rar";
 const QByteArray NoFile;  // the null byte array: no set.rar
 
-QByteArray Gbk(const QString &text)
-{
-    QStringEncoder encoder("GBK");
-    return encoder(text);
-}
-
 // A local table of the given version whose every byte a failed update must keep.
 QByteArray LocalTable(int version)
 {
     return Gbk(QStringLiteral("[money]\r\na=6.1\r\nbz=2011年7月7日\r\nnum=%1\r\n; 本地\r\n").arg(version));
-}
-
-QByteArray ContentOf(const QString &filePath)
-{
-    QFile file(filePath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : NoFile;
 }
 
 QString Describe(const RecordedBox &box)
@@ -101,7 +89,7 @@ struct UpdateSetup {
         QTest::mouseClick(fixture.control<QToolButton>(QStringLiteral("SpeedButton9")), Qt::LeftButton);
     }
 
-    QByteArray localTable() const { return ContentOf(fixture.filePath(QStringLiteral("set.rar"))); }
+    QByteArray localTable() const { return ReadBytes(fixture.filePath(QStringLiteral("set.rar"))); }
 
     HttpTestServer server;
     NetworkDownloader downloader{1000ms};
@@ -224,7 +212,7 @@ void RateUpdateTest::installsPublishedTable()
 
     QCOMPARE(Described(fixture.boxes.boxes), (QStringList{Question, Installed}));
     QCOMPARE(setup.server.requestedPaths, (QList<QByteArray>{VersionPath, RatePath}));
-    QCOMPARE(setup.localTable(), ContentOf(PublishedFolder + QLatin1String(RatePath)));
+    QCOMPARE(setup.localTable(), ReadBytes(PublishedFolder + QLatin1String(RatePath)));
     QVERIFY(!QFile::exists(fixture.filePath(QStringLiteral("set.rar.download"))));
     QCOMPARE(memo->toPlainText(), resultBefore);
 

@@ -1,0 +1,45 @@
+#pragma once
+
+// Files as the tests place and read them: bytes written and read whole, and
+// text in GBK, the encoding of the program's settings files. Qt Core only, so
+// that the library tests can use it as well as the window tests.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QStringEncoder>
+#include <QtGlobal>
+
+namespace pellumo::testing {
+
+inline QByteArray Gbk(const QString &text)
+{
+    QStringEncoder encoder("GBK");
+    return encoder(text);
+}
+
+// Creates or overwrites the file; false when it could not be written whole.
+inline bool WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Makes `path` hold exactly `bytes`, or no file at all for the null byte
+// array, and returns it; stops the test program when the file cannot be written.
+inline QString PlaceFile(const QString &path, const QByteArray &bytes)
+{
+    QFile::remove(path);
+    if (!bytes.isNull() && !WriteBytes(path, bytes))
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// The whole file; the null byte array when it cannot be opened.
+inline QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace pellumo::testing
