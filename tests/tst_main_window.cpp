@@ -7,6 +7,7 @@
 #include "test_files.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -35,6 +36,8 @@ private Q_SLOTS:
     void startState();
     void frame();
     void activationRunsOnce();
+    void hiddenPagesWaitForTheFirstPaint();
+    void tabChosenBeforeThePaintShowsItsPage();
     void settingsFilesNextToTheProgram();
 };
 
@@ -96,6 +99,30 @@ void MainWindowTest::frame()
     QVERIFY(dialog->isHidden());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("起算基数设定"));
     QCOMPARE(dialog->size(), QSize(318, 219));
+}
+
+// The pages behind the other tabs do not delay the first paint.
+void MainWindowTest::hiddenPagesWaitForTheFirstPaint()
+{
+    WindowFixture fixture;
+    fixture.window = std::make_unique<TForm1>(fixture.services);
+    QVERIFY(fixture.window->findChild<QLineEdit *>(QStringLiteral("edtBd")));
+    QVERIFY(!fixture.window->findChild<QLineEdit *>(QStringLiteral("Editmoney")));
+    fixture.window->show();
+    QTRY_VERIFY(fixture.window->findChild<QLineEdit *>(QStringLiteral("Editmoney")));
+    QCOMPARE(fixture.control<QDateEdit>(QStringLiteral("DateTimePickerstart"))->date(), QDate::currentDate());
+}
+
+void MainWindowTest::tabChosenBeforeThePaintShowsItsPage()
+{
+    WindowFixture fixture;
+    fixture.window = std::make_unique<TForm1>(fixture.services);
+    fixture.window->show();
+    fixture.control<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(4);
+    QVERIFY(fixture.control<QLineEdit>(QStringLiteral("Edit2"))->isVisible());
+    QVERIFY(fixture.control<QWidget>(QStringLiteral("GGdate"))->isVisible());
+    QVERIFY(!fixture.control<QWidget>(QStringLiteral("Memo2"))->isVisible());       // hidden until hovered
+    QVERIFY(!fixture.control<QWidget>(QStringLiteral("SpeedButton1"))->isVisible());  // never shown
 }
 
 // Coming back to the window from the dialog reads nothing again: the caption
