@@ -5,7 +5,7 @@ class QWidget;
 
 namespace pellumo {
 
-// Fonts the window description names that Linux does not have: 宋体 (SimSun)
+// Fonts the .ui files name that Linux does not have: 宋体 (SimSun)
 // and 黑体 (SimHei) are mapped to the installed CJK fonts. Call once, before
 // the first window is built.
 void InstallFontSubstitutions();
