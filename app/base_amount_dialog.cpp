@@ -19,11 +19,22 @@ bool IsAsciiDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
+// Blanks are the space and the control characters; a full-width space
+// (U+3000) from an input method is text, which the conversion then refuses.
+QStringView TrimBlanks(QStringView text)
+{
+    while (!text.isEmpty() && text.front() <= QLatin1Char(' '))
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back() <= QLatin1Char(' '))
+        text.chop(1);
+    return text;
+}
+
 } // namespace
 
 std::optional<int> ParseBaseAmount(const QString &text)
 {
-    const QString trimmed = text.trimmed();
+    const QStringView trimmed = TrimBlanks(text);
     qsizetype first = 0;
     if (trimmed.startsWith(QLatin1Char('+')) || trimmed.startsWith(QLatin1Char('-')))
         first = 1;
@@ -73,7 +84,7 @@ void TForm2::SpeedButton1Click()
 {
     const QString divorceText = m_ui->Edit1->text();
     const QString personalityRightsText = m_ui->Edit2->text();
-    if (divorceText.trimmed().isEmpty() || personalityRightsText.trimmed().isEmpty())
+    if (TrimBlanks(divorceText).isEmpty() || TrimBlanks(personalityRightsText).isEmpty())
         return;
 
     const std::optional<int> D = ParseBaseAmount(divorceText);

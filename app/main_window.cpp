@@ -149,7 +149,6 @@ void TForm1::closeEvent(QCloseEvent *event)
 // base-amount caption is read from setjs.rar.
 void TForm1::FormActivate()
 {
-    m_ui->PageControl1->setCurrentIndex(0);
     findChild<QLineEdit *>(QStringLiteral("edtBd"))->setFocus();
     const BaseAmounts amounts = ReadBaseAmounts(settingsFilePath(QString::fromLatin1(BaseAmountsFileName)));
     ShowBaseAmounts(QString::number(amounts.divorce), QString::number(amounts.personalityRights));

@@ -114,6 +114,7 @@ void BaseAmountDialogTest::save_data()
     QTest::newRow("full-width digits") << "６０" << "200" << ConversionMessage;
     QTest::newRow("beyond 32 bits") << "99999999999" << "200" << ConversionMessage;
     QTest::newRow("blank inside the digits") << "6 0" << "200" << ConversionMessage;
+    QTest::newRow("full-width blank is no blank") << QStringLiteral("\u3000") << "200" << ConversionMessage;
 }
 
 void BaseAmountDialogTest::save()
