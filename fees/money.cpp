@@ -178,7 +178,7 @@ QString MoneyToFigures(Extended amount)
     const int fraction = int(cents % 100);
     text += QLatin1Char(char('0' + fraction / 10));
     text += QLatin1Char(char('0' + fraction % 10));
-    if (amount < 0 && cents != 0)
+    if (amount < 0)
         text.prepend(QLatin1Char('-'));
     return text;
 }

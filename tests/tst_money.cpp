@@ -38,7 +38,8 @@ void MoneyTest::figures_data()
     QTest::newRow("one fen") << 0.01 << "0.01";
     QTest::newRow("negative") << -3.2 << "-3.20";
     QTest::newRow("negative half rounds away from zero") << -0.125 << "-0.13";
-    QTest::newRow("negative below half a fen shows no sign") << -0.001 << "0.00";
+    QTest::newRow("negative below half a fen keeps its sign") << -0.001 << "-0.00";
+    QTest::newRow("negative zero is no negative amount") << -0.0 << "0.00";
     QTest::newRow("just below 1e18") << 999999999999999872.0 << "999999999999999872.00";
     QTest::newRow("1e18 falls back to the exponent form") << 1e18 << "1E18";
     QTest::newRow("above 1e18 with 15 digits") << 1.234567890123456789e20 << "1.23456789012346E20";
