@@ -23,7 +23,10 @@
 //     window.show();
 //     QApplication::setActiveWindow(&window);   // runs FormActivate once
 //
-// Controls are found by their names: window.findChild<QLineEdit *>("edtBd").
+// The two fee pages exist once the constructor returns; the other pages are
+// built right after the first paint (or when their tab is chosen), so wait
+// for them, as WindowFixture::open() in tests/gui_harness.h does. Controls are
+// found by their names: window.findChild<QLineEdit *>("edtBd").
 
 #include "app/site_address.h"
 #include "platform/program_folder.h"
