@@ -1,7 +1,7 @@
 # The Debian packages the build, the tests and the program need, and a
 # function that installs those still missing (as root directly, else sudo).
 
-PELLUMO_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-webengine-dev xvfb xauth
+PELLUMO_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev libgmp-dev xvfb xauth
                   fonts-noto-cjk fonts-wqy-microhei fonts-arphic-uming)
 
 ensure_packages() {
