@@ -1,5 +1,6 @@
 #include "platform/atomic_file.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 namespace pellumo {
@@ -23,6 +24,24 @@ bool WriteFileAtomically(const QString &filePath, const QByteArray &bytes)
         return false;
     }
     return CommitSaveFile(file);
+}
+
+} // namespace pellumo
+
+namespace pellumo {
+
+bool InstallCheckedFile(const QString &downloadedPath, const QString &targetPath, qint64 maxSize,
+                        const std::function<bool(const QByteArray &bytes)> &isValid)
+{
+    QFile file(downloadedPath);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maxSize)
+        return false;
+    // Checked and installed from the same bytes, so a file changed in between
+    // cannot slip past the check.
+    const QByteArray bytes = file.read(maxSize + 1);
+    if (bytes.size() > maxSize || file.error() != QFileDevice::NoError || !isValid(bytes))
+        return false;
+    return WriteFileAtomically(targetPath, bytes);
 }
 
 } // namespace pellumo

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 class QSaveFile;
 
@@ -16,5 +17,18 @@ bool WriteFileAtomically(const QString &filePath, const QByteArray &bytes);
 // report success after its final flush failed and then put a truncated file
 // in place, so the flush is checked first; on failure nothing is replaced.
 bool CommitSaveFile(QSaveFile &file);
+
+} // namespace pellumo
+
+namespace pellumo {
+
+// Installs a downloaded file over targetPath when its bytes pass isValid:
+// the whole file (at most maxSize bytes) is read, checked in memory, and
+// those same checked bytes replace the target atomically. False, with the
+// target exactly as it was, when the file is missing, larger than maxSize,
+// unreadable, refused by the check or cannot be written. The downloaded file
+// is left to the caller.
+bool InstallCheckedFile(const QString &downloadedPath, const QString &targetPath, qint64 maxSize,
+                        const std::function<bool(const QByteArray &bytes)> &isValid);
 
 } // namespace pellumo
