@@ -175,9 +175,6 @@ void SegmentedInterestTest::ratesInForce_data()
     QTest::newRow("a multiplier of 1.5")
         << "36000" << QDate(2013, 1, 1) << QDate(2013, 1, 10) << RateBasis::OneYear << "1.5" << 360
         << QStringList{Expected("2013-01-01", "2013-01-10", 10, SixToTwelveMonths, "6.00", "90")} << "90";
-    QTest::newRow("a multiplier of 1.3 on 5.60 for 7 days")
-        << "10000" << QDate(2015, 1, 1) << QDate(2015, 1, 7) << RateBasis::OneYear << "1.3" << 360
-        << QStringList{Expected("2015-01-01", "2015-01-07", 7, UpToOneYear, "5.60", "637/45")} << "637/45";
 }
 
 void SegmentedInterestTest::ratesInForce()
