@@ -1,0 +1,371 @@
+// Interest at the rates in force and the doubled interest for delayed
+// performance, checked against segments worked out by hand from the
+// published rates: where a period splits, how many days each part has, which
+// band or LPR and which rate it takes, and the exact interest.
+
+#include "interest/segmented_interest.h"
+
+#include <QTest>
+#include <ctime>
+
+using namespace pellumo;
+using Outcome = SegmentedInterest::Outcome;
+
+namespace {
+
+// "1148/9", "93.1" or "350": an exact expected value.
+Money Exact(const QString &text)
+{
+    const qsizetype slash = text.indexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return Money::fromPlainDecimal(text).value();
+    return Money::fraction(text.first(slash).toLong(), text.sliced(slash + 1).toLong());
+}
+
+QString Text(const Money &value)
+{
+    return QString::fromStdString(value.exact().get_str());
+}
+
+// One segment as "first last days basis rate interest", the interest exact.
+QString Describe(const InterestSegment &segment)
+{
+    return QStringList{segment.first.toString(Qt::ISODate), segment.last.toString(Qt::ISODate),
+                       QString::number(segment.days), segment.basis, segment.annualRate,
+                       Text(segment.interest)}
+        .join(QLatin1Char(' '));
+}
+
+// The same text for an expected segment written with Exact's notation.
+QString Expected(const char *first, const char *last, int days, const char *basis, const char *rate,
+                 const char *interest)
+{
+    InterestSegment segment{QDate::fromString(QLatin1String(first), Qt::ISODate),
+                            QDate::fromString(QLatin1String(last), Qt::ISODate),
+                            days,
+                            QString::fromUtf8(basis),
+                            QString::fromLatin1(rate),
+                            Exact(QLatin1String(interest))};
+    return Describe(segment);
+}
+
+QStringList Described(const QList<InterestSegment> &segments)
+{
+    QStringList texts;
+    for (const InterestSegment &segment : segments)
+        texts << Describe(segment);
+    return texts;
+}
+
+const char *const SixToTwelveMonths = "六个月至一年（含一年）";
+const char *const UpToOneYear = "一年以内（含一年）";
+const char *const OneYearLpr = "一年期LPR";
+const char *const DailyRate = "日万分之一点七五";
+
+} // namespace
+
+class SegmentedInterestTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void ratesInForce_data();
+    void ratesInForce();
+    void doubledDelayInterest_data();
+    void doubledDelayInterest();
+    void doubledExampleRoundsOnceToTheFen();
+    void outcomes_data();
+    void outcomes();
+    void beyondKnownData_data();
+    void beyondKnownData();
+    void startsBeforeReplyOf2009_data();
+    void startsBeforeReplyOf2009();
+    void thirtyYears();
+    void thirtyYearsFarUnderAMillisecond();
+
+private:
+    RateHistory m_history;
+};
+
+void SegmentedInterestTest::initTestCase()
+{
+    m_history = BuiltInRateHistory();
+}
+
+void SegmentedInterestTest::ratesInForce_data()
+{
+    QTest::addColumn<QString>("principal");
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("last");
+    QTest::addColumn<RateBasis>("basis");
+    QTest::addColumn<QString>("multiplier");
+    QTest::addColumn<int>("daysPerYear");
+    QTest::addColumn<QStringList>("segments");
+    QTest::addColumn<QString>("total");
+
+    // 36000 at 360 days a year earns the rate in yuan per day.
+    QTest::newRow("one year inside one rate")
+        << "100000" << QDate(2013, 1, 1) << QDate(2013, 12, 31) << RateBasis::OneYear << "1" << 360
+        << QStringList{Expected("2013-01-01", "2013-12-31", 365, SixToTwelveMonths, "6.00", "18250/3")}
+        << "18250/3";
+    QTest::newRow("across two benchmark changes")
+        << "100000" << QDate(2012, 6, 1) << QDate(2012, 7, 31) << RateBasis::OneYear << "1" << 360
+        << QStringList{Expected("2012-06-01", "2012-06-07", 7, SixToTwelveMonths, "6.56", "1148/9"),
+                       Expected("2012-06-08", "2012-07-05", 28, SixToTwelveMonths, "6.31", "4417/9"),
+                       Expected("2012-07-06", "2012-07-31", 26, SixToTwelveMonths, "6.00", "1300/3")}
+        << "3155/3";
+    QTest::newRow("one year across the band merge of 2014-11-22")
+        << "36000" << QDate(2014, 11, 1) << QDate(2014, 12, 31) << RateBasis::OneYear << "1" << 360
+        << QStringList{Expected("2014-11-01", "2014-11-21", 21, SixToTwelveMonths, "6.00", "126"),
+                       Expected("2014-11-22", "2014-12-31", 40, UpToOneYear, "5.60", "224")}
+        << "350";
+    QTest::newRow("by term: two years in band 3, merged into 一至五年")
+        << "36000" << QDate(2013, 6, 1) << QDate(2015, 5, 31) << RateBasis::ByTerm << "1" << 360
+        << QStringList{Expected("2013-06-01", "2014-11-21", 539, "一至三年（含三年）", "6.15", "3314.85"),
+                       Expected("2014-11-22", "2015-02-28", 99, "一至五年（含五年）", "6.00", "594"),
+                       Expected("2015-03-01", "2015-05-10", 71, "一至五年（含五年）", "5.75", "408.25"),
+                       Expected("2015-05-11", "2015-05-31", 21, "一至五年（含五年）", "5.50", "115.5")}
+        << "4432.6";
+    QTest::newRow("one year across the switch to the LPR")
+        << "36000" << QDate(2019, 8, 1) << QDate(2019, 9, 30) << RateBasis::OneYear << "1" << 360
+        << QStringList{Expected("2019-08-01", "2019-08-19", 19, UpToOneYear, "4.35", "82.65"),
+                       Expected("2019-08-20", "2019-09-19", 31, OneYearLpr, "4.25", "131.75"),
+                       Expected("2019-09-20", "2019-09-30", 11, OneYearLpr, "4.20", "46.2")}
+        << "260.6";
+    QTest::newRow("over five years across the switch, an unchanged fixing not split")
+        << "36000" << QDate(2019, 8, 1) << QDate(2019, 9, 30) << RateBasis::OverFiveYears << "1" << 360
+        << QStringList{Expected("2019-08-01", "2019-08-19", 19, "五年以上", "4.90", "93.1"),
+                       Expected("2019-08-20", "2019-09-30", 42, "五年期以上LPR", "4.85", "203.7")}
+        << "296.8";
+    QTest::newRow("by term: band 4 takes the one-year LPR")
+        << "36000" << QDate(2017, 1, 1) << QDate(2020, 6, 30) << RateBasis::ByTerm << "1" << 360
+        << QStringList{Expected("2017-01-01", "2019-08-19", 961, "一至五年（含五年）", "4.75", "18259/4"),
+                       Expected("2019-08-20", "2019-09-19", 31, OneYearLpr, "4.25", "527/4"),
+                       Expected("2019-09-20", "2019-11-19", 61, OneYearLpr, "4.20", "256.2"),
+                       Expected("2019-11-20", "2020-02-19", 92, OneYearLpr, "4.15", "381.8"),
+                       Expected("2020-02-20", "2020-04-19", 60, OneYearLpr, "4.05", "243"),
+                       Expected("2020-04-20", "2020-06-30", 72, OneYearLpr, "3.85", "277.2")}
+        << "5854.7";
+    QTest::newRow("by term: six years take the over-five-year LPR")
+        << "36000" << QDate(2014, 1, 1) << QDate(2020, 1, 1) << RateBasis::ByTerm << "1" << 360
+        << QStringList{Expected("2014-01-01", "2014-11-21", 325, "五年以上", "6.55", "2128.75"),
+                       Expected("2014-11-22", "2015-02-28", 99, "五年以上", "6.15", "608.85"),
+                       Expected("2015-03-01", "2015-05-10", 71, "五年以上", "5.90", "418.9"),
+                       Expected("2015-05-11", "2015-06-27", 48, "五年以上", "5.65", "271.2"),
+                       Expected("2015-06-28", "2015-08-25", 59, "五年以上", "5.40", "318.6"),
+                       Expected("2015-08-26", "2015-10-23", 59, "五年以上", "5.15", "303.85"),
+                       Expected("2015-10-24", "2019-08-19", 1396, "五年以上", "4.90", "6840.4"),
+                       Expected("2019-08-20", "2019-11-19", 92, "五年期以上LPR", "4.85", "446.2"),
+                       Expected("2019-11-20", "2020-01-01", 43, "五年期以上LPR", "4.80", "206.4")}
+        << "11543.15";
+    QTest::newRow("first day equals last day")
+        << "36000" << QDate(2013, 5, 5) << QDate(2013, 5, 5) << RateBasis::OneYear << "1" << 360
+        << QStringList{Expected("2013-05-05", "2013-05-05", 1, SixToTwelveMonths, "6.00", "6")} << "6";
+    QTest::newRow("two days, one on each side of a change")
+        << "36000" << QDate(2015, 10, 23) << QDate(2015, 10, 24) << RateBasis::OneYear << "1" << 360
+        << QStringList{Expected("2015-10-23", "2015-10-23", 1, UpToOneYear, "4.60", "4.6"),
+                       Expected("2015-10-24", "2015-10-24", 1, UpToOneYear, "4.35", "4.35")}
+        << "8.95";
+    QTest::newRow("starting on the day of a change takes the new rate")
+        << "36000" << QDate(2012, 7, 6) << QDate(2012, 7, 15) << RateBasis::OneYear << "1" << 360
+        << QStringList{Expected("2012-07-06", "2012-07-15", 10, SixToTwelveMonths, "6.00", "60")} << "60";
+    QTest::newRow("the 365-day year")
+        << "36500" << QDate(2013, 1, 1) << QDate(2013, 12, 31) << RateBasis::OneYear << "1" << 365
+        << QStringList{Expected("2013-01-01", "2013-12-31", 365, SixToTwelveMonths, "6.00", "2190")} << "2190";
+    QTest::newRow("a multiplier of 1.5")
+        << "36000" << QDate(2013, 1, 1) << QDate(2013, 1, 10) << RateBasis::OneYear << "1.5" << 360
+        << QStringList{Expected("2013-01-01", "2013-01-10", 10, SixToTwelveMonths, "6.00", "90")} << "90";
+}
+
+void SegmentedInterestTest::ratesInForce()
+{
+    QFETCH(QString, principal);
+    QFETCH(QDate, first);
+    QFETCH(QDate, last);
+    QFETCH(RateBasis, basis);
+    QFETCH(QString, multiplier);
+    QFETCH(int, daysPerYear);
+    QFETCH(QStringList, segments);
+    QFETCH(QString, total);
+
+    const SegmentedInterest result =
+        InterestAtRatesInForce(Exact(principal), first, last, basis, Exact(multiplier), daysPerYear, m_history);
+    QCOMPARE(result.outcome, Outcome::Complete);
+    QCOMPARE(Described(result.segments), segments);
+    QCOMPARE(Text(result.total), Text(Exact(total)));
+    QVERIFY(!result.beyondKnownData);
+}
+
+void SegmentedInterestTest::doubledDelayInterest_data()
+{
+    QTest::addColumn<QString>("principal");
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("last");
+    QTest::addColumn<QStringList>("segments");
+    QTest::addColumn<QString>("total");
+
+    // Before 2014-08-01: 2013-01-01 to 2014-07-31 is 1 year 6 months 30 days, band 3.
+    QTest::newRow("across 2014-08-01")
+        << "100000" << QDate(2013, 1, 1) << QDate(2014, 12, 31)
+        << QStringList{Expected("2013-01-01", "2014-07-31", 577, "一至三年（含三年）", "6.15", "118285/6"),
+                       Expected("2014-08-01", "2014-12-31", 153, DailyRate, "0.0175", "2677.5")}
+        << "67175/3";
+    // 2008-12-01 to 2009-01-31 is 1 month 30 days, band 1: 5.04, then 4.86 from 2008-12-23.
+    QTest::newRow("before 2014-08-01 only, across a benchmark change")
+        << "10000" << QDate(2008, 12, 1) << QDate(2009, 1, 31)
+        << QStringList{Expected("2008-12-01", "2008-12-22", 22, "六个月以内（含六个月）", "5.04", "61.6"),
+                       Expected("2008-12-23", "2009-01-31", 40, "六个月以内（含六个月）", "4.86", "108")}
+        << "169.6";
+    QTest::newRow("from 2014-08-01 only")
+        << "20000" << QDate(2015, 1, 1) << QDate(2015, 1, 31)
+        << QStringList{Expected("2015-01-01", "2015-01-31", 31, DailyRate, "0.0175", "108.5")} << "108.5";
+    QTest::newRow("one day on 2014-08-01")
+        << "100000" << QDate(2014, 8, 1) << QDate(2014, 8, 1)
+        << QStringList{Expected("2014-08-01", "2014-08-01", 1, DailyRate, "0.0175", "17.5")} << "17.5";
+    // The band is that of the one day before 2014-08-01, not of the whole period.
+    QTest::newRow("one day before and one after 2014-08-01")
+        << "36000" << QDate(2014, 7, 31) << QDate(2014, 8, 1)
+        << QStringList{Expected("2014-07-31", "2014-07-31", 1, "六个月以内（含六个月）", "5.60", "11.2"),
+                       Expected("2014-08-01", "2014-08-01", 1, DailyRate, "0.0175", "6.3")}
+        << "17.5";
+}
+
+void SegmentedInterestTest::doubledDelayInterest()
+{
+    QFETCH(QString, principal);
+    QFETCH(QDate, first);
+    QFETCH(QDate, last);
+    QFETCH(QStringList, segments);
+    QFETCH(QString, total);
+
+    const SegmentedInterest result = DoubledDelayInterestInForce(Exact(principal), first, last, m_history);
+    QCOMPARE(result.outcome, Outcome::Complete);
+    QCOMPARE(Described(result.segments), segments);
+    QCOMPARE(Text(result.total), Text(Exact(total)));
+}
+
+void SegmentedInterestTest::doubledExampleRoundsOnceToTheFen()
+{
+    const SegmentedInterest result =
+        DoubledDelayInterestInForce(100000, QDate(2013, 1, 1), QDate(2014, 12, 31), m_history);
+    // 19714.1666… + 2677.50: the total is rounded once, not its parts.
+    QCOMPARE(Text(result.total.roundedToFen()), Text(Exact(QStringLiteral("22391.67"))));
+    QCOMPARE(Text(result.segments[0].interest.roundedToFen()), Text(Exact(QStringLiteral("19714.17"))));
+}
+
+void SegmentedInterestTest::outcomes_data()
+{
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("last");
+    QTest::addColumn<Outcome>("outcome");
+
+    QTest::newRow("last day before the first") << QDate(2013, 5, 2) << QDate(2013, 5, 1) << Outcome::EndBeforeStart;
+    QTest::newRow("no first day") << QDate() << QDate(2013, 5, 1) << Outcome::EndBeforeStart;
+    QTest::newRow("a day before 1999-06-10") << QDate(1999, 6, 9) << QDate(2000, 1, 1) << Outcome::BeforeHistory;
+    QTest::newRow("from 1999-06-10") << QDate(1999, 6, 10) << QDate(2000, 1, 1) << Outcome::Complete;
+}
+
+void SegmentedInterestTest::outcomes()
+{
+    QFETCH(QDate, first);
+    QFETCH(QDate, last);
+    QFETCH(Outcome, outcome);
+
+    const SegmentedInterest atRates = InterestAtRatesInForce(1000, first, last, RateBasis::ByTerm, 1, 360, m_history);
+    const SegmentedInterest doubled = DoubledDelayInterestInForce(1000, first, last, m_history);
+    QCOMPARE(atRates.outcome, outcome);
+    QCOMPARE(doubled.outcome, outcome);
+    QCOMPARE(atRates.segments.isEmpty(), outcome != Outcome::Complete);
+    QCOMPARE(doubled.segments.isEmpty(), outcome != Outcome::Complete);
+}
+
+void SegmentedInterestTest::beyondKnownData_data()
+{
+    QTest::addColumn<QDate>("last");
+    QTest::addColumn<bool>("beyond");
+
+    QTest::newRow("ends on the known-through date") << QDate(2026, 3, 20) << false;
+    QTest::newRow("ends the day after") << QDate(2026, 3, 21) << true;
+}
+
+void SegmentedInterestTest::beyondKnownData()
+{
+    QFETCH(QDate, last);
+    QFETCH(bool, beyond);
+
+    const SegmentedInterest result =
+        InterestAtRatesInForce(36000, QDate(2025, 5, 1), last, RateBasis::OneYear, 1, 360, m_history);
+    QCOMPARE(result.beyondKnownData, beyond);
+    // The days past the data take the last known rate, 3.00 since 2025-05-20.
+    QCOMPARE(result.segments.size(), 2);
+    QCOMPARE(result.segments.last().annualRate, QStringLiteral("3.00"));
+    QCOMPARE(result.segments.last().last, last);
+    // Only the days before 2014-08-01 of the doubled interest use the data.
+    QVERIFY(!DoubledDelayInterestInForce(36000, QDate(2025, 5, 1), last, m_history).beyondKnownData);
+}
+
+void SegmentedInterestTest::startsBeforeReplyOf2009_data()
+{
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<bool>("before");
+
+    QTest::newRow("2009-05-17") << QDate(2009, 5, 17) << true;
+    QTest::newRow("2009-05-18, the reply in force") << QDate(2009, 5, 18) << false;
+}
+
+void SegmentedInterestTest::startsBeforeReplyOf2009()
+{
+    QFETCH(QDate, first);
+    QFETCH(bool, before);
+    QCOMPARE(StartsBeforeReplyOf2009(first), before);
+}
+
+namespace {
+
+// Both calculations a keystroke on the page runs, over thirty years.
+void ComputeThirtyYears(const RateHistory &history)
+{
+    const QDate first(1999, 6, 10);
+    const QDate last(2029, 6, 9);
+    const Money principal = Money::fromPlainDecimal(u"1234567.89").value();
+    const Money multiplier = Money::fromPlainDecimal(u"1.5").value();
+    const SegmentedInterest atRates =
+        InterestAtRatesInForce(principal, first, last, RateBasis::ByTerm, multiplier, 365, history);
+    const SegmentedInterest doubled = DoubledDelayInterestInForce(principal, first, last, history);
+    if (atRates.segments.size() < 40 || doubled.segments.size() < 20)
+        qFatal("thirty years took too few segments");
+}
+
+} // namespace
+
+void SegmentedInterestTest::thirtyYears()
+{
+    QBENCHMARK {
+        ComputeThirtyYears(m_history);
+    }
+}
+
+// Processor time rather than wall time, so that other work on a busy machine
+// does not count. Computed day by day, thirty years would take tens of
+// milliseconds; by the dates of change they take a small fraction of one.
+// The address sanitizer makes every allocation many times slower, so there
+// only a tenfold bound is checked.
+void SegmentedInterestTest::thirtyYearsFarUnderAMillisecond()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    constexpr double limitInMicroseconds = 10000;
+#else
+    constexpr double limitInMicroseconds = 1000;
+#endif
+    constexpr int runs = 200;
+    ComputeThirtyYears(m_history);
+    const std::clock_t start = std::clock();
+    for (int run = 0; run < runs; ++run)
+        ComputeThirtyYears(m_history);
+    const double microsecondsPerRun = double(std::clock() - start) * 1e6 / CLOCKS_PER_SEC / runs;
+    qInfo("thirty years, both calculations: %.0f µs of processor time", microsecondsPerRun);
+    QVERIFY2(microsecondsPerRun < limitInMicroseconds, qPrintable(QString::number(microsecondsPerRun)));
+}
+
+QTEST_GUILESS_MAIN(SegmentedInterestTest)
+#include "tst_segmented_interest.moc"
