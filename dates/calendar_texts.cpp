@@ -62,12 +62,12 @@ QString CoverageNote(const QDate &day, const OfficialCalendar &calendar)
         return {};
     const QString year = QStringLiteral("%1年").arg(day.year());
     if (day < calendar.coveredFrom())
-        return year + QStringLiteral("的放假安排未收录，仅按周末计算");
+        return year + QStringLiteral("放假安排未收录，仅按周末计算");
     if (day <= calendar.coveredUntil())
         return {};
     if (HasStatutoryHolidays(day.year()))
-        return year + QStringLiteral("的放假安排尚未公布，调休放假和调休上班日未知，仅按法定节假日和周末计算");
-    return year + QStringLiteral("的法定节假日未收录，仅按周末计算");
+        return year + QStringLiteral("放假安排尚未公布，仅按法定节假日和周末计算，未计调休");
+    return year + QStringLiteral("法定节假日未收录，仅按周末计算");
 }
 
 } // namespace pellumo
