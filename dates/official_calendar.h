@@ -46,7 +46,10 @@ private:
     int m_version = 0;
 };
 
-// The calendar shipped with the program (version 1 unless a newer one was built in).
+// The largest calendar file read or installed; the 2007-2026 table is 18 KB.
+inline constexpr qint64 MaxOfficialCalendarFileSize = 65536;
+
+// The calendar shipped with the program as a resource.
 OfficialCalendar BuiltInOfficialCalendar();
 
 // The calendar in a file of the update server's form; nullopt when the file
@@ -56,12 +59,11 @@ std::optional<OfficialCalendar> ReadOfficialCalendar(const QString &filePath);
 // The same check on bytes already read. UTF-8 text, lines ending in LF or
 // CRLF, the last one too; "#" starts a comment. Exactly one
 // "#version<TAB>N" (N a positive decimal number) and one
-// "#known-through<TAB>YYYY-MM-DD"; rows "YYYY-MM-DD<TAB>name<TAB>off|work" in
-// strictly increasing date order, none after the known-through day, and
+// "#known-through<TAB>YYYY-MM-DD"; rows "YYYY-MM-DD<TAB>name<TAB>off|work"
+// (days of 1990-2100, names of 1 to 40 characters) in strictly increasing
+// date order, none after the known-through day, and
 // rows in every year from the first one to the known-through year, so that a
 // file cut off at a line end is refused as well.
 std::optional<OfficialCalendar> ParseOfficialCalendar(const QByteArray &bytes);
-
-inline constexpr qint64 MaxOfficialCalendarFileSize = 65536;
 
 } // namespace pellumo

@@ -6,6 +6,7 @@
 #include "dates/data_file.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace pellumo {
 namespace {
