@@ -44,6 +44,20 @@ std::optional<qint32> ReadDayCount(const QString &text)
     return static_cast<qint32>(negative ? -magnitude : magnitude);
 }
 
+// Start plus count in 64-bit Julian days, so that no count, however large,
+// wraps into a date the calendar can show.
+std::optional<QDate> ResultDate(const QDate &start, qint32 count)
+{
+    if (!start.isValid())
+        return std::nullopt;
+    const qint64 day = start.toJulianDay() + count;
+    if (day < EarliestCalendarDate().toJulianDay() || day > LatestCalendarDate().toJulianDay())
+        return std::nullopt;
+    return QDate::fromJulianDay(day);
+}
+
+} // namespace
+
 QString DateText(const QDate &date)
 {
     return QStringLiteral("%1年%2月%3日")
@@ -62,20 +76,6 @@ QString WeekdayText(const QDate &date)
         QStringLiteral("星期日")};
     return names[date.dayOfWeek() - 1];
 }
-
-// Start plus count in 64-bit Julian days, so that no count, however large,
-// wraps into a date the calendar can show.
-std::optional<QDate> ResultDate(const QDate &start, qint32 count)
-{
-    if (!start.isValid())
-        return std::nullopt;
-    const qint64 day = start.toJulianDay() + count;
-    if (day < EarliestCalendarDate().toJulianDay() || day > LatestCalendarDate().toJulianDay())
-        return std::nullopt;
-    return QDate::fromJulianDay(day);
-}
-
-} // namespace
 
 QDate EarliestCalendarDate()
 {

@@ -31,6 +31,11 @@ struct DeadlineOutcome {
 // not a valid date, or when the result lies outside the calendar's range.
 DeadlineOutcome ComputeDeadline(const QDate &start, const QString &countText);
 
+// "2007年10月6日": year, month and day without leading zeros.
+QString DateText(const QDate &date);
+// "星期六": fixed names, whatever the machine's locale.
+QString WeekdayText(const QDate &date);
+
 QDate EarliestCalendarDate();   // the range the month calendar can show;
 QDate LatestCalendarDate();     // a result outside it is a Failure
 

@@ -1,0 +1,27 @@
+#pragma once
+
+// The last day of a period under 民事诉讼法 第八十五条: the day the period
+// starts is not counted, and a last day that is a rest day passes to the
+// first day after it that is not one. Months and years end on the day of the
+// same number in the month reached, or on that month's last day when it has
+// none (民法典 第二百零二条).
+
+#include "dates/official_calendar.h"
+
+#include <QDate>
+
+namespace pellumo {
+
+enum class PeriodUnit { Days, Months, Years };
+
+struct StatutoryDeadline {
+    bool valid = false;        // false for a count of zero or less, or a day outside the date page's range
+    QDate nominal;             // the start plus the count
+    QDate deadline;            // nominal, or the first day after it that is not a rest day
+    bool beyondCoverage = false;   // some day examined lies after coveredUntil()
+};
+
+StatutoryDeadline ComputeStatutoryDeadline(const QDate &start, int count, PeriodUnit unit,
+                                           const OfficialCalendar &calendar);
+
+} // namespace pellumo
