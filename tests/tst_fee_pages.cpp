@@ -2,8 +2,8 @@
 // choices, rejected amounts, Enter, the result buttons (clipboard and row
 // colours) and the base-amount dialog opened from the page.
 
-#include "app/base_amount_dialog.h"
-#include "app/result_button.h"
+#include "app/dialogs/base_amount_dialog.h"
+#include "app/widgets/result_button.h"
 #include "fees/base_amounts.h"
 #include "gui_harness.h"
 

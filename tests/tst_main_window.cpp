@@ -2,7 +2,7 @@
 // first activation, and the settings files found next to the program file
 // whatever the current directory.
 
-#include "app/base_amount_dialog.h"
+#include "app/dialogs/base_amount_dialog.h"
 #include "gui_harness.h"
 #include "test_files.h"
 

@@ -6,12 +6,12 @@
 //
 //   screenshots <output folder>
 
-#include "app/base_amount_dialog.h"
-#include "app/main_window.h"
-#include "app/message_boxes.h"
-#include "app/network_downloader.h"
-#include "app/shell_launcher.h"
-#include "app/window_styles.h"
+#include "app/dialogs/base_amount_dialog.h"
+#include "app/window/main_window.h"
+#include "app/services/message_boxes.h"
+#include "app/update/network_downloader.h"
+#include "app/services/shell_launcher.h"
+#include "app/window/window_styles.h"
 
 #include <QApplication>
 #include <QDir>
