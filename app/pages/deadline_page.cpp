@@ -88,7 +88,8 @@ void DeadlinePage::SpeedButton1Click()
     // empty, and the other outputs still show the previous calculation.
     m_ui->Label14->clear();
     if (outcome.kind == DeadlineOutcome::Kind::Failure) {
-        services().messageBoxes->show(this, QStringLiteral("填写有误，系统恢复默认值"),
+        // Owned by the window, as every box of the program is.
+        services().messageBoxes->show(window(), QStringLiteral("填写有误，系统恢复默认值"),
                                       QStringLiteral("Pellumo"), MessageBoxes::Icon::None,
                                       MessageBoxes::Buttons::Ok);
         // The reset runs this handler again, nested: the start date's results.

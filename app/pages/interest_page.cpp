@@ -68,9 +68,10 @@ void InterestPage::Button4Click()
 }
 
 // The interest is not recomputed: its next calculation reads the new file.
+// The boxes of the update are owned by the window.
 void InterestPage::SpeedButton9Click()
 {
-    UpdateRateTable(this, services());
+    UpdateRateTable(window(), services());
 }
 
 } // namespace pellumo
