@@ -1,7 +1,7 @@
 // Pellumo: litigation fees, delayed-performance interest, liquidated damages
 // and deadline dates for court staff and lawyers.
 
-#include "app/program.h"
+#include "app/window/program.h"
 
 int main(int argc, char *argv[])
 {

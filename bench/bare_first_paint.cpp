@@ -1,7 +1,7 @@
 // The yardstick: a bare Qt window of the main window's size with one Chinese
 // label in the same fonts, ending at its first paint.
 
-#include "app/window_styles.h"
+#include "app/window/window_styles.h"
 #include "bench/exit_at_first_paint.h"
 
 #include <QApplication>

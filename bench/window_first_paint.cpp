@@ -1,7 +1,7 @@
 // The program's start-up, exactly as app/main.cpp runs it, ending at the main
 // window's first paint.
 
-#include "app/program.h"
+#include "app/window/program.h"
 #include "bench/exit_at_first_paint.h"
 
 #include <QWidget>

@@ -4,11 +4,11 @@
 // the shell and the downloader, and a fixture that builds the real TForm1 on
 // a temporary program folder.
 
-#include "app/downloader.h"
-#include "app/main_window.h"
-#include "app/message_boxes.h"
-#include "app/shell_launcher.h"
-#include "app/window_styles.h"
+#include "app/update/downloader.h"
+#include "app/window/main_window.h"
+#include "app/services/message_boxes.h"
+#include "app/services/shell_launcher.h"
+#include "app/window/window_styles.h"
 #include "tests/test_files.h"
 
 #include <QApplication>
@@ -68,14 +68,46 @@ public:
     std::function<bool(const QUrl &, const QString &)> fetch;
 };
 
+// A temporary program folder and the recording stand-ins, as a window or a
+// page built alone is given them.
+class TestFolder
+{
+public:
+    TestFolder()
+    {
+        static const bool fonts = (InstallFontSubstitutions(), true);
+        Q_UNUSED(fonts);
+    }
+
+    QString filePath(const QString &name) const { return folder.filePath(name); }
+
+    void writeFile(const QString &name, const QByteArray &bytes) const
+    {
+        if (!WriteBytes(filePath(name), bytes))
+            qFatal("cannot write %s", qPrintable(name));
+    }
+
+    QTemporaryDir folder;
+    RecordingMessageBoxes boxes;
+    RecordingShellLauncher shell;
+    RecordingDownloader recordingDownloader;
+};
+
+template <typename T>
+T *FindControl(const QWidget *root, const QString &name)
+{
+    T *found = root->findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
 // A TForm1 on a temporary program folder, shown and activated once.
-class WindowFixture
+class WindowFixture : public TestFolder
 {
 public:
     explicit WindowFixture(bool loadBanner = false, Downloader *downloader = nullptr)
     {
-        static const bool fonts = (InstallFontSubstitutions(), true);
-        Q_UNUSED(fonts);
         services.programFolder = folder.path() + QLatin1Char('/');
         services.messageBoxes = &boxes;
         services.shellLauncher = &shell;
@@ -101,24 +133,9 @@ public:
     template <typename T>
     T *control(const QString &name) const
     {
-        T *found = window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return FindControl<T>(window.get(), name);
     }
 
-    QString filePath(const QString &name) const { return folder.filePath(name); }
-
-    void writeFile(const QString &name, const QByteArray &bytes) const
-    {
-        if (!WriteBytes(filePath(name), bytes))
-            qFatal("cannot write %s", qPrintable(name));
-    }
-
-    QTemporaryDir folder;
-    RecordingMessageBoxes boxes;
-    RecordingShellLauncher shell;
-    RecordingDownloader recordingDownloader;
     WindowServices services;
     std::unique_ptr<TForm1> window;
 };

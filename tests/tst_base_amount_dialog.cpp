@@ -2,7 +2,7 @@
 // the integer notations it accepts, the save into setjs.rar, "返回", and a
 // save that cannot be written.
 
-#include "app/base_amount_dialog.h"
+#include "app/dialogs/base_amount_dialog.h"
 #include "fees/base_amounts.h"
 #include "gui_harness.h"
 

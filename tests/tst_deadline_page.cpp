@@ -2,7 +2,8 @@
 // pasted, the result texts, the month calendar, the failure message and the
 // explanation shown while the pointer rests on "显示说明".
 
-#include "tests/gui_harness.h"
+#include "app/pages/deadline_page.h"
+#include "tests/page_harness.h"
 
 #include <QCalendarWidget>
 #include <QDateEdit>
@@ -19,18 +20,18 @@ namespace {
 
 const QString FailureText = QStringLiteral("填写有误，系统恢复默认值");
 
-struct DeadlinePage {
-    explicit DeadlinePage(WindowFixture &fixture)
-        : start(fixture.control<QDateEdit>(QStringLiteral("DateTimePicker1"))),
-          count(fixture.control<QLineEdit>(QStringLiteral("Edit2"))),
-          dateText(fixture.control<QLineEdit>(QStringLiteral("Edit5"))),
-          weekday(fixture.control<QLabel>(QStringLiteral("Label13"))),
-          mark(fixture.control<QLabel>(QStringLiteral("Label14"))),
-          calendar(fixture.control<QCalendarWidget>(QStringLiteral("GGdate"))),
-          explain(fixture.control<QToolButton>(QStringLiteral("SpeedButton2"))),
-          explanation(fixture.control<QPlainTextEdit>(QStringLiteral("Memo2")))
+struct DeadlineControls {
+    template <typename Fixture>
+    explicit DeadlineControls(Fixture &fixture)
+        : start(fixture.template control<QDateEdit>(QStringLiteral("DateTimePicker1"))),
+          count(fixture.template control<QLineEdit>(QStringLiteral("Edit2"))),
+          dateText(fixture.template control<QLineEdit>(QStringLiteral("Edit5"))),
+          weekday(fixture.template control<QLabel>(QStringLiteral("Label13"))),
+          mark(fixture.template control<QLabel>(QStringLiteral("Label14"))),
+          calendar(fixture.template control<QCalendarWidget>(QStringLiteral("GGdate"))),
+          explain(fixture.template control<QToolButton>(QStringLiteral("SpeedButton2"))),
+          explanation(fixture.template control<QPlainTextEdit>(QStringLiteral("Memo2")))
     {
-        fixture.control<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(4);
     }
     // What the page shows, to compare before and after.
     QStringList outputs() const
@@ -72,9 +73,9 @@ private Q_SLOTS:
 
 void DeadlinePageTest::startValues()
 {
-    WindowFixture fixture;
+    PageFixture<pellumo::DeadlinePage> fixture;
     fixture.open();
-    DeadlinePage page(fixture);
+    DeadlineControls page(fixture);
 
     QCOMPARE(page.start->date(), QDate::currentDate());
     QCOMPARE(page.calendar->selectedDate(), QDate::currentDate());
@@ -130,9 +131,9 @@ void DeadlinePageTest::result()
     QFETCH(QString, weekday);
     QFETCH(QString, mark);
 
-    WindowFixture fixture;
+    PageFixture<pellumo::DeadlinePage> fixture;
     fixture.open();
-    DeadlinePage page(fixture);
+    DeadlineControls page(fixture);
     page.count->setText(count);  // pasted
     page.start->setDate(start);  // the start last: its change alone recalculates
 
@@ -147,9 +148,9 @@ void DeadlinePageTest::result()
 
 void DeadlinePageTest::typingComputesAtEachKeystroke()
 {
-    WindowFixture fixture;
+    PageFixture<pellumo::DeadlinePage> fixture;
     fixture.open();
-    DeadlinePage page(fixture);
+    DeadlineControls page(fixture);
     page.start->setDate(QDate(2007, 10, 1));
     QList<QDate> shown;
     connect(page.calendar, &QCalendarWidget::selectionChanged, page.calendar,
@@ -190,9 +191,9 @@ void DeadlinePageTest::countThatIsNoNumberIsReset()
     QFETCH(bool, typed);
     QFETCH(QString, startText);
 
-    WindowFixture fixture;
+    PageFixture<pellumo::DeadlinePage> fixture;
     fixture.open();
-    DeadlinePage page(fixture);
+    DeadlineControls page(fixture);
     page.start->setDate(start);
     page.count->setText(QStringLiteral("1"));
     const QStringList previous = page.outputs();
@@ -223,9 +224,9 @@ void DeadlinePageTest::countThatIsNoNumberIsReset()
 
 void DeadlinePageTest::emptyCountChangesNothing()
 {
-    WindowFixture fixture;
+    PageFixture<pellumo::DeadlinePage> fixture;
     fixture.open();
-    DeadlinePage page(fixture);
+    DeadlineControls page(fixture);
     page.start->setDate(QDate(2007, 10, 1));
     page.count->setText(QStringLiteral("5"));
     const QStringList before = page.outputs();
@@ -246,9 +247,9 @@ void DeadlinePageTest::emptyCountChangesNothing()
 
 void DeadlinePageTest::explanationFollowsPointer()
 {
-    WindowFixture fixture;
+    PageFixture<pellumo::DeadlinePage> fixture;
     fixture.open();
-    DeadlinePage page(fixture);
+    DeadlineControls page(fixture);
     QVERIFY(page.explanation->isHidden());
 
     QTest::mouseMove(page.explain);
@@ -270,9 +271,9 @@ void DeadlinePageTest::explanationFollowsPointer()
 // One iteration is two keystrokes, each a full recalculation.
 void DeadlinePageTest::keystrokeBenchmark()
 {
-    WindowFixture fixture;
+    PageFixture<pellumo::DeadlinePage> fixture;
     fixture.open();
-    DeadlinePage page(fixture);
+    DeadlineControls page(fixture);
     page.start->setDate(QDate(2007, 10, 1));
     page.count->setText(QStringLiteral("15"));
 

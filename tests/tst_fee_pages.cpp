@@ -2,10 +2,12 @@
 // choices, rejected amounts, Enter, the result buttons (clipboard and row
 // colours) and the base-amount dialog opened from the page.
 
-#include "app/base_amount_dialog.h"
-#include "app/result_button.h"
+#include "app/dialogs/base_amount_dialog.h"
+#include "app/widgets/result_button.h"
 #include "fees/base_amounts.h"
-#include "gui_harness.h"
+#include "app/pages/acceptance_fee_page.h"
+#include "app/pages/application_fee_page.h"
+#include "tests/page_harness.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -68,6 +70,8 @@ private Q_SLOTS:
     void pointerMovesStraightToTheNextRow();
     void savedBaseAmountsShowAtOnceAndCountFromTheNextCalculation();
     void backLeavesEverythingAsItWas();
+    void acceptancePageAlone();
+    void applicationPageAlone();
     void oneKeystroke();
 
 private:
@@ -654,6 +658,36 @@ void FeePagesTest::oneKeystroke()
     QCOMPARE(edit->text(), QStringLiteral("10000"));
     QCOMPARE(caption(QStringLiteral("SpeedButton3")), QStringLiteral("50.00"));
     QCOMPARE(labelText(QStringLiteral("Label24")), QStringLiteral("一万元"));
+}
+
+// Built alone, a fee page reads setjs.rar through its settings files, copies
+// through the clipboard it is given and owns the base-amount dialog.
+void FeePagesTest::acceptancePageAlone()
+{
+    PageFixture<AcceptanceFeePage> fixture;
+    fixture.writeFile(QStringLiteral("setjs.rar"), QByteArrayLiteral("[vrk]\r\nlihun=60\r\nrenge=200\r\n"));
+    AcceptanceFeePage &page = fixture.open();
+    page.showAtFirstActivation();
+    QCOMPARE(fixture.control<QToolButton>(QStringLiteral("SpeedButtonjishu"))->text(),
+             QStringLiteral("离婚60元 人格权200元"));
+    QCOMPARE(QApplication::focusWidget(), fixture.control<QWidget>(QStringLiteral("edtBd")));
+    QCOMPARE(page.baseAmountDialog()->parentWidget(), &page);
+
+    QTest::keyClicks(fixture.control<QLineEdit>(QStringLiteral("edtBd")), QStringLiteral("300000"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("something else"));
+    QTest::mouseClick(fixture.control<ResultButton>(QStringLiteral("SpeedButton5")), Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("560.00"));
+}
+
+void FeePagesTest::applicationPageAlone()
+{
+    PageFixture<ApplicationFeePage> fixture;
+    fixture.open();
+    QTest::keyClicks(fixture.control<QLineEdit>(QStringLiteral("Edit7")), QStringLiteral("100000"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("something else"));
+    QTest::mouseClick(fixture.control<ResultButton>(QStringLiteral("SpeedButton8")), Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("766.67"));
+    QVERIFY(fixture.boxes.boxes.isEmpty());
 }
 
 QTEST_MAIN(FeePagesTest)

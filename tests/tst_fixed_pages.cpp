@@ -4,8 +4,8 @@
 #include "gui_harness.h"
 #include "test_files.h"
 
-#include "app/site_address.h"
-#include "app/system_shell_launcher.h"
+#include "app/services/site_address.h"
+#include "app/services/system_shell_launcher.h"
 
 #include <QFile>
 #include <QFrame>

@@ -1,7 +1,9 @@
 // The pages "迟延利息" and "违约金" as a user works them: typing into the real
 // window, picking dates, switching the rate kind, and reading the memos back.
 
-#include "tests/gui_harness.h"
+#include "app/pages/damages_page.h"
+#include "app/pages/interest_page.h"
+#include "tests/page_harness.h"
 #include "tests/test_files.h"
 
 #include <QComboBox>
@@ -67,13 +69,14 @@ InputChange FetchInputChange()
     return {input, text, date, result};
 }
 
-struct InterestPage {
-    explicit InterestPage(WindowFixture &fixture)
-        : amount(fixture.control<QLineEdit>(QStringLiteral("Editmoney"))),
-          start(fixture.control<QDateEdit>(QStringLiteral("DateTimePickerstart"))),
-          end(fixture.control<QDateEdit>(QStringLiteral("DateTimePickerend"))),
-          words(fixture.control<QLabel>(QStringLiteral("Label9"))),
-          memo(fixture.control<QPlainTextEdit>(QStringLiteral("Memo3")))
+struct InterestControls {
+    template <typename Fixture>
+    explicit InterestControls(Fixture &fixture)
+        : amount(fixture.template control<QLineEdit>(QStringLiteral("Editmoney"))),
+          start(fixture.template control<QDateEdit>(QStringLiteral("DateTimePickerstart"))),
+          end(fixture.template control<QDateEdit>(QStringLiteral("DateTimePickerend"))),
+          words(fixture.template control<QLabel>(QStringLiteral("Label9"))),
+          memo(fixture.template control<QPlainTextEdit>(QStringLiteral("Memo3")))
     {
     }
     void fill(const QString &amountText, const QDate &from, const QDate &to)
@@ -89,16 +92,17 @@ struct InterestPage {
     QPlainTextEdit *memo;
 };
 
-struct DamagesPage {
-    explicit DamagesPage(WindowFixture &fixture)
-        : amount(fixture.control<QLineEdit>(QStringLiteral("Edit3"))),
-          rate(fixture.control<QLineEdit>(QStringLiteral("Edit4"))),
-          kind(fixture.control<QComboBox>(QStringLiteral("ComboBox4"))),
-          start(fixture.control<QDateEdit>(QStringLiteral("DateTimePicker2"))),
-          end(fixture.control<QDateEdit>(QStringLiteral("DateTimePicker3"))),
-          words(fixture.control<QLabel>(QStringLiteral("Label31"))),
-          memo(fixture.control<QPlainTextEdit>(QStringLiteral("Memo4"))),
-          clear(fixture.control<QToolButton>(QStringLiteral("SpeedButton10")))
+struct DamagesControls {
+    template <typename Fixture>
+    explicit DamagesControls(Fixture &fixture)
+        : amount(fixture.template control<QLineEdit>(QStringLiteral("Edit3"))),
+          rate(fixture.template control<QLineEdit>(QStringLiteral("Edit4"))),
+          kind(fixture.template control<QComboBox>(QStringLiteral("ComboBox4"))),
+          start(fixture.template control<QDateEdit>(QStringLiteral("DateTimePicker2"))),
+          end(fixture.template control<QDateEdit>(QStringLiteral("DateTimePicker3"))),
+          words(fixture.template control<QLabel>(QStringLiteral("Label31"))),
+          memo(fixture.template control<QPlainTextEdit>(QStringLiteral("Memo4"))),
+          clear(fixture.template control<QToolButton>(QStringLiteral("SpeedButton10")))
     {
     }
     // Moves the rate kind with the arrow keys, without opening the list.
@@ -161,10 +165,12 @@ private Q_SLOTS:
 
 void InterestPagesTest::startValues()
 {
-    WindowFixture fixture;
-    fixture.open();
-    InterestPage interest(fixture);
-    DamagesPage damages(fixture);
+    PageFixture<pellumo::InterestPage> interestFixture;
+    interestFixture.open();
+    InterestControls interest(interestFixture);
+    PageFixture<pellumo::DamagesPage> damagesFixture;
+    damagesFixture.open();
+    DamagesControls damages(damagesFixture);
 
     const QDate today = QDate::currentDate();
     for (QDateEdit *picker : {interest.start, interest.end, damages.start, damages.end})
@@ -226,9 +232,9 @@ void InterestPagesTest::interestResult()
     QFETCH(QString, bandLine);
     QFETCH(QString, interest);
 
-    WindowFixture fixture;
+    PageFixture<pellumo::InterestPage> fixture;
     fixture.open();
-    InterestPage page(fixture);
+    InterestControls page(fixture);
     Pick(page.start, start);
     Pick(page.end, end);
     page.amount->setText(amount);  // pasted: a typed "-" alone would turn into "0"
@@ -245,9 +251,9 @@ void InterestPagesTest::interestResult()
 
 void InterestPagesTest::amountThatIsNoNumberBecomesZero()
 {
-    WindowFixture fixture;
+    PageFixture<pellumo::InterestPage> fixture;
     fixture.open();
-    InterestPage page(fixture);
+    InterestControls page(fixture);
     Pick(page.start, QDate(2009, 1, 1));
     Pick(page.end, QDate(2010, 1, 1));
 
@@ -272,9 +278,9 @@ void InterestPagesTest::endBeforeStartKeepsMemo_data()
 void InterestPagesTest::endBeforeStartKeepsMemo()
 {
     QFETCH(bool, earlierResult);
-    WindowFixture fixture;
+    PageFixture<pellumo::InterestPage> fixture;
     fixture.open();
-    InterestPage page(fixture);
+    InterestControls page(fixture);
     if (earlierResult)
         page.fill(QStringLiteral("10000"), QDate(2009, 1, 1), QDate(2010, 1, 1));
     const QString memoBefore = page.memo->toPlainText();
@@ -302,9 +308,9 @@ void InterestPagesTest::eachInterestInputRecalculates()
 {
     const InputChange change = FetchInputChange();
 
-    WindowFixture fixture;
+    PageFixture<pellumo::InterestPage> fixture;
     fixture.open();
-    InterestPage page(fixture);
+    InterestControls page(fixture);
     page.fill(QStringLiteral("10000"), QDate(2009, 1, 1), QDate(2010, 1, 1));
     QCOMPARE(Lines(page.memo)[7], InterestResultPrefix + QStringLiteral("1062.00"));
 
@@ -318,9 +324,9 @@ void InterestPagesTest::eachInterestInputRecalculates()
 
 void InterestPagesTest::enterEmptiesAmountAndKeepsResult()
 {
-    WindowFixture fixture;
+    PageFixture<pellumo::InterestPage> fixture;
     fixture.open();
-    InterestPage page(fixture);
+    InterestControls page(fixture);
     page.fill(QStringLiteral("10000"), QDate(2009, 1, 1), QDate(2010, 1, 1));
     const QString memoBefore = page.memo->toPlainText();
     page.start->setFocus();
@@ -339,9 +345,9 @@ void InterestPagesTest::enterEmptiesAmountAndKeepsResult()
 
 void InterestPagesTest::rateFileIsReadAtEachKeystroke()
 {
-    WindowFixture fixture;
+    PageFixture<pellumo::InterestPage> fixture;
     fixture.open();
-    InterestPage page(fixture);
+    InterestControls page(fixture);
     page.fill(QStringLiteral("10000"), QDate(2009, 1, 1), QDate(2010, 1, 1));
     QCOMPARE(Lines(page.memo)[4],
              QStringLiteral(" 贷款基准年利率： 5.31% (基准利率调整日期：2008年12月23日)"));
@@ -407,9 +413,9 @@ void InterestPagesTest::damagesResult()
     QFETCH(bool, warning);
     QFETCH(QString, damages);
 
-    WindowFixture fixture;
+    PageFixture<pellumo::DamagesPage> fixture;
     fixture.open();
-    DamagesPage page(fixture);
+    DamagesControls page(fixture);
     page.fill(amount, rate, kind, start, end);
 
     QCOMPARE(page.words->text(), QStringLiteral("一万元"));
@@ -441,9 +447,9 @@ void InterestPagesTest::eachDamagesInputRecalculates()
 {
     const InputChange change = FetchInputChange();
 
-    WindowFixture fixture;
+    PageFixture<pellumo::DamagesPage> fixture;
     fixture.open();
-    DamagesPage page(fixture);
+    DamagesControls page(fixture);
     page.fill(QStringLiteral("10000"), QStringLiteral("18"), 2, QDate(2009, 1, 1), QDate(2010, 7, 1));
     QCOMPARE(Lines(page.memo).last(), DamagesResultPrefix + QStringLiteral("2700.00"));
 
@@ -459,9 +465,9 @@ void InterestPagesTest::eachDamagesInputRecalculates()
 
 void InterestPagesTest::switchingRateKindRecalculatesAtOnce()
 {
-    WindowFixture fixture;
+    PageFixture<pellumo::DamagesPage> fixture;
     fixture.open();
-    DamagesPage page(fixture);
+    DamagesControls page(fixture);
     page.fill(QStringLiteral("10000"), QStringLiteral("1.5"), 0, QDate(2010, 1, 1), QDate(2010, 4, 16));
     QCOMPARE(Lines(page.memo)[2], QStringLiteral(" 逾期： 105天  "));
     QVERIFY(Lines(page.memo).contains(RateWarning));  // 1.5 % a day
@@ -481,9 +487,9 @@ void InterestPagesTest::switchingRateKindRecalculatesAtOnce()
 
 void InterestPagesTest::rateThatIsNoNumberShowsErrorDisplay()
 {
-    WindowFixture fixture;
+    PageFixture<pellumo::DamagesPage> fixture;
     fixture.open();
-    DamagesPage page(fixture);
+    DamagesControls page(fixture);
     page.fill(QStringLiteral("10000"), QStringLiteral("2"), 0, QDate(2010, 1, 1), QDate(2010, 1, 31));
     QCOMPARE(page.words->text(), QStringLiteral("一万元"));
     QStringList memoWhileShown;
@@ -516,9 +522,9 @@ void InterestPagesTest::rateThatIsNoNumberShowsErrorDisplay()
 
 void InterestPagesTest::oneEmptyFieldKeepsPage()
 {
-    WindowFixture fixture;
+    PageFixture<pellumo::DamagesPage> fixture;
     fixture.open();
-    DamagesPage page(fixture);
+    DamagesControls page(fixture);
     const QString explanation = page.memo->toPlainText();
 
     TypeOver(page.amount, QStringLiteral("10000"));
@@ -540,10 +546,9 @@ void InterestPagesTest::oneEmptyFieldKeepsPage()
 
 void InterestPagesTest::clearButtonEmptiesPage()
 {
-    WindowFixture fixture;
+    PageFixture<pellumo::DamagesPage> fixture;
     fixture.open();
-    DamagesPage page(fixture);
-    fixture.window->findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(3);
+    DamagesControls page(fixture);
     page.fill(QStringLiteral("10000"), QStringLiteral("18"), 2, QDate(2009, 1, 1), QDate(2010, 7, 1));
     QVERIFY(!page.memo->toPlainText().isEmpty());
 
@@ -561,11 +566,11 @@ void InterestPagesTest::clearButtonEmptiesPage()
 // set.rar and rewrites the memo.
 void InterestPagesTest::interestKeystrokeBenchmark()
 {
-    WindowFixture fixture;
+    PageFixture<pellumo::InterestPage> fixture;
     fixture.writeFile(QStringLiteral("set.rar"),
                       Gbk(QStringLiteral("[money]\r\nb=6\r\nbz=2011年7月7日\r\n")));
     fixture.open();
-    InterestPage page(fixture);
+    InterestControls page(fixture);
     page.fill(QStringLiteral("10000"), QDate(2009, 1, 1), QDate(2010, 1, 1));
 
     QBENCHMARK
@@ -579,9 +584,9 @@ void InterestPagesTest::interestKeystrokeBenchmark()
 
 void InterestPagesTest::damagesKeystrokeBenchmark()
 {
-    WindowFixture fixture;
+    PageFixture<pellumo::DamagesPage> fixture;
     fixture.open();
-    DamagesPage page(fixture);
+    DamagesControls page(fixture);
     page.fill(QStringLiteral("10000"), QStringLiteral("18"), 2, QDate(2009, 1, 1), QDate(2010, 7, 1));
 
     QBENCHMARK

@@ -2,7 +2,7 @@
 // first activation, and the settings files found next to the program file
 // whatever the current directory.
 
-#include "app/base_amount_dialog.h"
+#include "app/dialogs/base_amount_dialog.h"
 #include "gui_harness.h"
 #include "test_files.h"
 
@@ -39,6 +39,8 @@ private Q_SLOTS:
     void hiddenPagesWaitForTheFirstPaint();
     void tabChosenBeforeThePaintShowsItsPage();
     void settingsFilesNextToTheProgram();
+    void pagesOnTheirSheets_data();
+    void pagesOnTheirSheets();
 };
 
 void MainWindowTest::startState_data()
@@ -169,6 +171,37 @@ void MainWindowTest::settingsFilesNextToTheProgram()
     const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
     QCOMPARE(lines.value(0), QStringLiteral("离婚60元 人格权200元"));
     QCOMPARE(lines.value(1), QStringLiteral("560.00"));
+}
+
+void MainWindowTest::pagesOnTheirSheets_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QString>("control");  // one of the page's own
+
+    QTest::newRow("acceptance fee") << 0 << "TabSheet1" << "edtBd";
+    QTest::newRow("application fee") << 1 << "TabSheet5" << "Edit7";
+    QTest::newRow("delayed interest") << 2 << "TabSheet4" << "Editmoney";
+    QTest::newRow("damages") << 3 << "TabSheet6" << "Edit3";
+    QTest::newRow("date") << 4 << "TabSheet2" << "Edit2";
+    QTest::newRow("reference") << 5 << "TabSheet8" << "RichEdit1";
+    QTest::newRow("about") << 6 << "TabSheet3" << "Memo1";
+}
+
+// Each page on the sheet of its tab, shown when its tab is chosen.
+void MainWindowTest::pagesOnTheirSheets()
+{
+    QFETCH(int, index);
+    QFETCH(QString, sheet);
+    QFETCH(QString, control);
+    WindowFixture fixture;
+    fixture.open();
+    auto *pages = fixture.control<QTabWidget>(QStringLiteral("PageControl1"));
+    QCOMPARE(pages->widget(index)->objectName(), sheet);
+    QWidget *own = fixture.control<QWidget>(control);
+    QVERIFY(pages->widget(index)->isAncestorOf(own));
+    pages->setCurrentIndex(index);
+    QVERIFY(own->isVisible());
 }
 
 QTEST_MAIN(MainWindowTest)

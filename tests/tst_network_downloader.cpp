@@ -2,7 +2,7 @@
 // 127.0.0.1: what counts as success, what is written, and that every failure
 // leaves the target file as it was.
 
-#include "app/network_downloader.h"
+#include "app/update/network_downloader.h"
 #include "tests/http_test_server.h"
 #include "tests/test_files.h"
 

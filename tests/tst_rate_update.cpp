@@ -3,7 +3,7 @@
 // project's update-server folder or scripted failures. The message boxes are
 // recorded and answered without a person.
 
-#include "app/network_downloader.h"
+#include "app/update/network_downloader.h"
 #include "tests/gui_harness.h"
 #include "tests/http_test_server.h"
 #include "tests/test_files.h"

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/pages/page.h"
+
+#include <memory>
+
+namespace Ui {
+class AcceptanceFeePage;
+}
+
+namespace pellumo {
+
+struct BaseAmounts;
+class TForm2;
+
+// The page "受理费": the case acceptance fee of a typed amount for property,
+// divorce and personality-rights cases, in full or halved, in figures or in
+// words; the base amounts of the last two come from setjs.rar and are set in
+// the base-amount dialog, which this page owns.
+class AcceptanceFeePage : public Page
+{
+    Q_OBJECT
+public:
+    AcceptanceFeePage(const PageServices &services, QWidget *parent = nullptr);
+    ~AcceptanceFeePage() override;
+
+    TForm2 *baseAmountDialog() const { return m_baseAmountDialog; }
+
+    // The window's first activation: the focus goes to the amount and the
+    // base-amount caption is read from setjs.rar.
+    void showAtFirstActivation();
+
+private:
+    void edtBdKeyPress();
+    void edtBdChange();
+    void Button1Click();
+    void SpeedButtonjishuClick();
+    void ShowBaseAmounts(const QString &D, const QString &P);
+    void Image4Click();
+
+    BaseAmounts readAndShowBaseAmounts();
+    void showFees(double amount, const BaseAmounts &amounts);
+
+    std::unique_ptr<Ui::AcceptanceFeePage> m_ui;
+    TForm2 *m_baseAmountDialog = nullptr;
+};
+
+} // namespace pellumo

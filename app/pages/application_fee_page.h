@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/pages/page.h"
+
+#include <memory>
+
+namespace Ui {
+class ApplicationFeePage;
+}
+
+namespace pellumo {
+
+// The page "申请费": the execution, preservation and payment-order fees of a
+// typed amount, in figures or in words.
+class ApplicationFeePage : public Page
+{
+    Q_OBJECT
+public:
+    ApplicationFeePage(const PageServices &services, QWidget *parent = nullptr);
+    ~ApplicationFeePage() override;
+
+private:
+    void Edit7KeyPress();
+    void Edit7Change();
+    void Button2Click();
+    void Image4Click();
+
+    void showFees(double amount);
+
+    std::unique_ptr<Ui::ApplicationFeePage> m_ui;
+};
+
+} // namespace pellumo

@@ -1,0 +1,70 @@
+#include "app/pages/fee_amount.h"
+
+#include "fees/money.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <exception>
+
+namespace pellumo {
+namespace {
+
+// Qt selects on a tab or shortcut focus; the filter hands the field a plain
+// focus event instead.
+class KeepTextUnselectedOnFocus : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::FocusIn)
+            return false;
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason && reason != Qt::ShortcutFocusReason)
+            return false;
+        QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(watched, &plain);
+        return true;
+    }
+};
+
+} // namespace
+
+void KeepUnselectedOnFocus(QLineEdit *field)
+{
+    field->installEventFilter(new KeepTextUnselectedOnFocus(field));
+}
+
+void EnableWhileFilled(const QLineEdit *field, const QList<QComboBox *> &choices)
+{
+    const bool hasText = !field->text().isEmpty();
+    for (QComboBox *choice : choices)
+        choice->setEnabled(hasText);
+}
+
+void CalculateFromAmount(QLineEdit *field, const std::function<void(double amount)> &showResults)
+{
+    field->setFocus();
+    try {
+        const AmountReading reading = ReadAmount(field->text());
+        if (reading.outcome == AmountReading::Outcome::Empty)
+            return;  // the results of the last amount stay on screen
+        if (reading.outcome == AmountReading::Outcome::Reject) {
+            field->setText(QString());
+            return;
+        }
+        showResults(reading.value);
+    } catch (const std::exception &) {
+        field->setText(QString());
+    }
+}
+
+QString FeeText(double fee, bool wordsForm)
+{
+    return wordsForm ? MoneyToChinese(fee) : MoneyToFigures(fee);
+}
+
+} // namespace pellumo

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+class QComboBox;
+class QLineEdit;
+
+namespace pellumo {
+
+// What the two fee pages share: an amount field that recalculates the page
+// on every change and offers its choices only while it holds text.
+
+// The field does not select its text when the focus arrives by the
+// keyboard, so that typing goes on after the text instead of replacing it.
+void KeepUnselectedOnFocus(QLineEdit *field);
+
+// The change of an amount field: its drop-downs are offered only while it
+// holds text.
+void EnableWhileFilled(const QLineEdit *field, const QList<QComboBox *> &choices);
+
+// The calculation of a fee page: the focus goes to the field and its text is
+// read. An empty field leaves the last results on screen; a rejected amount
+// empties the field. Otherwise showResults runs with the amount; from the
+// reading on, any failure is treated like a rejected amount: the field is
+// emptied and nothing is reported.
+void CalculateFromAmount(QLineEdit *field, const std::function<void(double amount)> &showResults);
+
+// A fee in the form the page's drop-down chose: figures or words.
+QString FeeText(double fee, bool wordsForm);
+
+} // namespace pellumo

@@ -1,0 +1,54 @@
+#include "app/window/program.h"
+
+#include "app/services/handler_failure.h"
+#include "app/window/main_window.h"
+#include "app/services/message_boxes.h"
+#include "app/update/network_downloader.h"
+#include "app/services/system_shell_launcher.h"
+#include "app/window/window_styles.h"
+#include "platform/program_folder.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace pellumo {
+
+int RunProgram(int argc, char *argv[], const std::function<void(QWidget &)> &windowBuilt)
+{
+    // Qt's own options (-style, -platform, ...) are ignored too: only the
+    // program's name reaches the application object.
+    int argumentCount = argc > 0 ? 1 : 0;
+    QApplication application(argumentCount, argv);
+    // The application title. Not set as the display name: Qt would append it
+    // to every window caption ("... — Pellumo").
+    QApplication::setApplicationName(QStringLiteral("Pellumo"));
+    QApplication::setApplicationVersion(QStringLiteral("6.2.0.0"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
+    InstallFontSubstitutions();
+
+    WidgetMessageBoxes messageBoxes;
+    SystemShellLauncher shellLauncher;
+    NetworkDownloader downloader;
+    WindowServices services;
+    services.programFolder = ProgramFolder();
+    services.messageBoxes = &messageBoxes;
+    services.shellLauncher = &shellLauncher;
+    services.downloader = &downloader;
+
+    try {
+        TForm1 window(services);
+        if (windowBuilt)
+            windowBuilt(window);
+        window.show();
+        // Window managers give a new window the focus; without one (a bare X
+        // server) the window asks for it, so that its first activation runs.
+        window.activateWindow();
+        application.exec();
+    } catch (const std::exception &failure) {
+        messageBoxes.show(nullptr, ErrorDisplayText(QString::fromLocal8Bit(failure.what())),
+                          QStringLiteral("Pellumo"), MessageBoxes::Icon::Error, MessageBoxes::Buttons::Ok);
+    }
+    return 0;
+}
+
+} // namespace pellumo

@@ -1,0 +1,97 @@
+// Screenshots of the main window, one per tab, and of the base-amount dialog,
+// for comparing the look of the window before and after a change. The real
+// TForm1 is built as the program builds it, on an empty temporary program
+// folder and with the banner's browser off, so that every run shows the same
+// window (today's date aside).
+//
+//   screenshots <output folder>
+
+#include "app/dialogs/base_amount_dialog.h"
+#include "app/window/main_window.h"
+#include "app/services/message_boxes.h"
+#include "app/update/network_downloader.h"
+#include "app/services/shell_launcher.h"
+#include "app/window/window_styles.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <cstdio>
+
+namespace {
+
+// Nothing leaves the program while it takes its pictures.
+class NoShell : public pellumo::ShellLauncher
+{
+public:
+    void open(const QString &) override {}
+};
+
+bool Save(QWidget *widget, const QString &path)
+{
+    const bool saved = widget->grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir output(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(output.path());
+    QApplication::setApplicationName(QStringLiteral("Pellumo"));
+    QApplication::setCursorFlashTime(0);  // the caret stays drawn: no blinking between runs
+    pellumo::InstallFontSubstitutions();
+
+    QTemporaryDir programFolder;
+    pellumo::WidgetMessageBoxes messageBoxes;
+    NoShell shell;
+    pellumo::NetworkDownloader downloader;
+    pellumo::WindowServices services;
+    services.programFolder = programFolder.path() + QLatin1Char('/');
+    services.messageBoxes = &messageBoxes;
+    services.shellLauncher = &shell;
+    services.downloader = &downloader;
+    services.loadBanner = false;
+
+    pellumo::TForm1 window(services);
+    window.show();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowExposed(&window) ||
+        !QTest::qWaitFor([&window] { return window.findChild<QWidget *>(QStringLiteral("Panel1")) != nullptr; }))
+        return 1;
+
+    // A typed-in amount on both fee pages, so that their results show.
+    window.findChild<QLineEdit *>(QStringLiteral("edtBd"))->setText(QStringLiteral("300000"));
+    window.findChild<QLineEdit *>(QStringLiteral("Edit7"))->setText(QStringLiteral("300000"));
+
+    bool allSaved = true;
+    auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    for (int index = 0; index < tabs->count(); ++index) {
+        tabs->setCurrentIndex(index);
+        QTest::qWait(200);
+        allSaved &= Save(&window, output.filePath(QStringLiteral("tab%1.png").arg(index + 1)));
+    }
+
+    tabs->setCurrentIndex(0);
+    QTest::qWait(100);
+    QDialog *dialog = window.baseAmountDialog();
+    QTimer::singleShot(300, dialog, [&] {
+        allSaved &= Save(dialog, output.filePath(QStringLiteral("base_amount_dialog.png")));
+        dialog->reject();
+    });
+    window.findChild<QToolButton *>(QStringLiteral("SpeedButtonjishu"))->click();
+    return allSaved ? 0 : 1;
+}
