@@ -2,7 +2,8 @@
 # function that installs those still missing (as root directly, else sudo).
 
 PELLUMO_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev libgmp-dev xvfb xauth
-                  fonts-noto-cjk fonts-wqy-microhei fonts-arphic-uming)
+                  fonts-noto-cjk fonts-wqy-microhei fonts-arphic-uming
+                  desktop-file-utils appstream)
 
 ensure_packages() {
     local missing=() package

@@ -10,11 +10,17 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLoggingCategory>
 
 namespace pellumo {
 
 int RunProgram(int argc, char *argv[], const std::function<void(QWidget &)> &windowBuilt)
 {
+    // Started from a terminal, the program says nothing in normal use: Qt's
+    // debug and informational messages stay off (Qt WebEngine describes its
+    // OpenGL context at every start), warnings and errors still show.
+    // QT_LOGGING_RULES still overrides this when someone needs them.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false"));
     // Qt's own options (-style, -platform, ...) are ignored too: only the
     // program's name reaches the application object.
     int argumentCount = argc > 0 ? 1 : 0;

@@ -1,0 +1,270 @@
+// Installs the built program into a temporary folder (DESTDIR) and checks
+// what lands where: the program and its banner module in their private
+// folder, the command on the PATH, the menu entry, the icons, the AppStream
+// description and the documents; the two desktop validators pass on them,
+// and the installed program starts, loads its module and prints nothing.
+
+#include "fees/base_amounts.h"
+#include "tests/test_files.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+#include <algorithm>
+#include <csignal>
+#include <unistd.h>
+
+using namespace pellumo::testing;
+
+namespace {
+
+const QString Prefix = QStringLiteral("/usr");
+const QString ProgramDir = QStringLiteral(INSTALL_PROGRAM_DIR);
+const QString DataDir = QStringLiteral(INSTALL_DATADIR);
+const QString DocDir = QStringLiteral(INSTALL_DOCDIR);
+const QString DesktopEntry = DataDir + QStringLiteral("/applications/example.pellumo.pellumo.desktop");
+const QString Metainfo = DataDir + QStringLiteral("/metainfo/example.pellumo.pellumo.metainfo.xml");
+
+// The width and height of a PNG, from its IHDR chunk; 0 x 0 when it is none.
+QSize PngSize(const QByteArray &bytes)
+{
+    if (bytes.size() < 24 || !bytes.startsWith("\x89PNG\r\n\x1a\n") || bytes.mid(12, 4) != "IHDR")
+        return {};
+    return QSize(qFromBigEndian<quint32>(bytes.constData() + 16), qFromBigEndian<quint32>(bytes.constData() + 20));
+}
+
+// The value of key in the desktop entry's main group.
+QString DesktopValue(const QByteArray &entry, const QByteArray &key)
+{
+    for (const QByteArray &line : entry.split('\n')) {
+        if (line.startsWith(key + '='))
+            return QString::fromUtf8(line.mid(key.size() + 1));
+    }
+    return {};
+}
+
+} // namespace
+
+class InstallationTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void files_data();
+    void files();
+    void commandIsALinkToTheProgram();
+    void icons_data();
+    void icons();
+    void menuEntryNamesTheInstalledCommandAndIcon();
+    void desktopEntryValidates();
+    void metainfoValidates();
+    void installedProgramStartsQuietlyWithItsModule();
+    void installedProgramSavesBaseAmountsThroughItsDialog();
+
+private:
+    QString installed(const QString &relative) const { return m_root + Prefix + QLatin1Char('/') + relative; }
+    QProcessEnvironment programEnvironment(const QTemporaryDir &home) const;
+    QString runValidator(const QString &program, const QStringList &arguments);
+
+    QTemporaryDir m_destDir;
+    QString m_root;
+};
+
+void InstallationTest::initTestCase()
+{
+    QVERIFY(m_destDir.isValid());
+    m_root = m_destDir.path();
+    QProcess install;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DESTDIR"), m_root);
+    install.setProcessEnvironment(environment);
+    install.setProcessChannelMode(QProcess::MergedChannels);
+    install.start(QStringLiteral(CMAKE_COMMAND_PATH),
+                  {QStringLiteral("--install"), QStringLiteral(PELLUMO_BINARY_DIR), QStringLiteral("--prefix"), Prefix});
+    QVERIFY(install.waitForFinished(120000));
+    QVERIFY2(install.exitCode() == 0, install.readAll().constData());
+}
+
+void InstallationTest::files_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("sameAsSource");  // a file of the source tree it must equal, or empty
+    QTest::newRow("program in its private folder") << ProgramDir + QLatin1String("/pellumo") << "";
+    QTest::newRow("banner module beside the program") << ProgramDir + QLatin1String("/libpellumo_banner.so") << "";
+    QTest::newRow("menu entry") << DesktopEntry << "packaging/example.pellumo.pellumo.desktop";
+    QTest::newRow("AppStream description") << Metainfo << "";
+    QTest::newRow("scalable icon") << DataDir + QLatin1String("/icons/hicolor/scalable/apps/pellumo.svg") << "packaging/icons/pellumo.svg";
+    QTest::newRow("update server's version file") << DocDir + QLatin1String("/update-server/vrk/tdqup.rar") << "update-server/vrk/tdqup.rar";
+    QTest::newRow("update server's rate table") << DocDir + QLatin1String("/update-server/vrk/rate.rar") << "update-server/vrk/rate.rar";
+    QTest::newRow("README") << DocDir + QLatin1String("/README.md") << "README.md";
+    QTest::newRow("copyright") << DocDir + QLatin1String("/copyright") << "packaging/copyright";
+    QTest::newRow("change log") << DocDir + QLatin1String("/changelog.gz") << "";
+    QTest::newRow("manual page") << QStringLiteral(INSTALL_MANDIR "/man1/pellumo.1.gz") << "";
+}
+
+void InstallationTest::files()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, sameAsSource);
+    const QFileInfo file(installed(path));
+    QVERIFY2(file.isFile(), qPrintable(path));
+    QVERIFY(file.size() > 0);
+    if (!sameAsSource.isEmpty())
+        QCOMPARE(ReadBytes(file.filePath()), ReadBytes(QStringLiteral(PELLUMO_SOURCE_DIR "/") + sameAsSource));
+}
+
+void InstallationTest::commandIsALinkToTheProgram()
+{
+    const QFileInfo command(installed(QStringLiteral(INSTALL_BINDIR "/pellumo")));
+    QVERIFY(command.isSymLink());
+    // Relative, so that it holds wherever the tree is unpacked.
+    char target[4096] = {};
+    QVERIFY(readlink(QFile::encodeName(command.filePath()).constData(), target, sizeof target - 1) > 0);
+    QVERIFY2(target[0] != '/', target);
+    QCOMPARE(command.canonicalFilePath(), QFileInfo(installed(ProgramDir + QStringLiteral("/pellumo"))).canonicalFilePath());
+    QVERIFY(command.isExecutable());
+}
+
+void InstallationTest::icons_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        QTest::addRow("%dx%d", size, size) << size;
+}
+
+void InstallationTest::icons()
+{
+    QFETCH(int, size);
+    const QString path = installed(DataDir + QStringLiteral("/icons/hicolor/%1x%1/apps/pellumo.png").arg(size));
+    QCOMPARE(PngSize(ReadBytes(path)), QSize(size, size));
+}
+
+void InstallationTest::menuEntryNamesTheInstalledCommandAndIcon()
+{
+    const QByteArray entry = ReadBytes(installed(DesktopEntry));
+    const QString command = DesktopValue(entry, "Exec").section(QLatin1Char(' '), 0, 0);
+    QVERIFY(QFileInfo(installed(QStringLiteral(INSTALL_BINDIR "/") + command)).isExecutable());
+    const QString icon = DesktopValue(entry, "Icon");
+    QVERIFY(QFileInfo::exists(installed(DataDir + QStringLiteral("/icons/hicolor/scalable/apps/") + icon + QLatin1String(".svg"))));
+    QCOMPARE(DesktopValue(entry, "Name[zh_CN]"), QStringLiteral("诉讼费用计算器"));
+}
+
+QString InstallationTest::runValidator(const QString &program, const QStringList &arguments)
+{
+    QProcess validator;
+    validator.setProcessChannelMode(QProcess::MergedChannels);
+    validator.start(program, arguments);
+    if (!validator.waitForFinished(60000) || validator.exitStatus() != QProcess::NormalExit)
+        return QStringLiteral("%1 did not finish").arg(program);
+    const QString output = QString::fromUtf8(validator.readAll());
+    return validator.exitCode() == 0 ? QString() : output + QStringLiteral("\nexit code %1").arg(validator.exitCode());
+}
+
+void InstallationTest::desktopEntryValidates()
+{
+    const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (validator.isEmpty())
+        QSKIP("desktop-file-validate not found: install the Debian package desktop-file-utils");
+    const QString failure = runValidator(validator, {installed(DesktopEntry)});
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+void InstallationTest::metainfoValidates()
+{
+    const QString validator = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
+    if (validator.isEmpty())
+        QSKIP("appstreamcli not found: install the Debian package appstream");
+    // The whole installed tree: the description itself, and the menu entry
+    // and icon it points to.
+    const QString failure = runValidator(validator, {QStringLiteral("validate-tree"), QStringLiteral("--no-net"), m_root + Prefix});
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+// A user of their own (HOME), the offscreen display CTest sets, and Qt's
+// logging as the program sets it.
+QProcessEnvironment InstallationTest::programEnvironment(const QTemporaryDir &home) const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());  // a session has one (mode 0700)
+    environment.remove(QStringLiteral("QT_LOGGING_RULES"));
+    return environment;
+}
+
+void InstallationTest::installedProgramStartsQuietlyWithItsModule()
+{
+    // On an X display, as from a terminal: offscreen, Qt WebEngine finds no
+    // OpenGL and says so.
+    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+    if (xvfbRun.isEmpty())
+        QSKIP("xvfb-run not found: install the Debian packages xvfb and xauth");
+    QTemporaryDir home;
+    QProcessEnvironment environment = programEnvironment(home);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    // exec: the program replaces the shell, so that its process id is known.
+    program.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral("sh"), QStringLiteral("-c"),
+                            QStringLiteral("echo $$ > \"$0\"; exec \"$1\""), home.filePath(QStringLiteral("pid")),
+                            installed(QStringLiteral(INSTALL_BINDIR "/pellumo"))});
+    QVERIFY(program.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(!ReadBytes(home.filePath(QStringLiteral("pid"))).trimmed().isEmpty(), 30000);
+    const QString pid = QString::fromLatin1(ReadBytes(home.filePath(QStringLiteral("pid"))).trimmed());
+    // The module is loaded after the first paint, through the command's link.
+    const QString module = QFileInfo(installed(ProgramDir + QStringLiteral("/libpellumo_banner.so"))).canonicalFilePath();
+    const QString maps = QStringLiteral("/proc/%1/maps").arg(pid);
+    QTRY_VERIFY_WITH_TIMEOUT(QString::fromUtf8(ReadBytes(maps)).contains(module), 30000);
+    QTest::qWait(3000);  // let the browser start and describe its context, were it allowed to
+    QCOMPARE(program.state(), QProcess::Running);
+    QCOMPARE(::kill(pid.toInt(), SIGTERM), 0);  // xvfb-run then ends with it
+    QVERIFY(program.waitForFinished(30000));
+    // Two warnings remain from the banner module, which loads Qt WebEngine
+    // after the application object exists; anything else is news.
+    const QStringList knownWarnings = {
+        QStringLiteral("Qt WebEngine seems to be initialized from a plugin."),
+        QStringLiteral("Attribute Qt::AA_ShareOpenGLContexts must be set before QCoreApplication is created."),
+    };
+    QStringList unexpected;
+    const QString ourKill = QStringLiteral("Terminated");  // xvfb-run's shell reports how the program ended
+    for (const QString &line : QString::fromUtf8(program.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (line != ourKill && std::none_of(knownWarnings.begin(), knownWarnings.end(),
+                         [&line](const QString &known) { return line.startsWith(known); }))
+            unexpected << line;
+    }
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+}
+
+// The installed program driven through its dialog by the preloaded driver
+// (tests/installed_program_driver.cpp). Its folder is writable here, so the
+// amounts are saved beside it, where this version of the window keeps them.
+void InstallationTest::installedProgramSavesBaseAmountsThroughItsDialog()
+{
+    QTemporaryDir home;
+    const QString report = home.filePath(QStringLiteral("driver-report"));
+    QProcessEnvironment environment = programEnvironment(home);
+    environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(PROGRAM_DRIVER));
+    environment.insert(QStringLiteral("PELLUMO_DRIVER_AMOUNTS"), QStringLiteral("120,300"));
+    environment.insert(QStringLiteral("PELLUMO_DRIVER_REPORT"), report);
+    const QString saved = installed(ProgramDir + QStringLiteral("/setjs.rar"));
+    QFile::remove(saved);
+
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(installed(QStringLiteral(INSTALL_BINDIR "/pellumo")), {});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(QString::fromUtf8(ReadBytes(report)), QStringLiteral("saved"));
+    const pellumo::BaseAmounts amounts = pellumo::ReadBaseAmounts(saved);
+    QCOMPARE(amounts.divorce, 120);
+    QCOMPARE(amounts.personalityRights, 300);
+    QFile::remove(saved);
+}
+
+QTEST_GUILESS_MAIN(InstallationTest)
+#include "tst_installation.moc"
+
