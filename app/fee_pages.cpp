@@ -8,9 +8,10 @@
 #include "app/clickable_label.h"
 #include "app/result_button.h"
 #include "fees/acceptance_fee.h"
+#include "fees/amount_reading.h"
 #include "fees/application_fee.h"
 #include "fees/base_amounts.h"
-#include "fees/money.h"
+#include "money/money.h"
 #include "ui_acceptance_fee_page.h"
 #include "ui_application_fee_page.h"
 #include "ui_main_window.h"
@@ -53,7 +54,7 @@ void KeepUnselectedOnFocus(QLineEdit *field)
     field->installEventFilter(new KeepTextUnselectedOnFocus(field));
 }
 
-QString FeeText(double fee, bool wordsForm)
+QString FeeText(const Money &fee, bool wordsForm)
 {
     return wordsForm ? MoneyToChinese(fee) : MoneyToFigures(fee);
 }
@@ -138,18 +139,18 @@ void TForm1::Button1Click()
             amountField->setText(QString());
             return;
         }
-        const double x = reading.value;
+        const Money &x = reading.value;
         m_acceptance->Label24->setText(MoneyToChinese(x));
 
-        double property = PropertyCaseFee(x);
-        double divorce = DivorceCaseFee(x, amounts.divorce);
-        double personalityRights = PersonalityRightsCaseFee(x, amounts.personalityRights);
+        Money property = PropertyCaseFee(x);
+        Money divorce = DivorceCaseFee(x, amounts.divorce);
+        Money personalityRights = PersonalityRightsCaseFee(x, amounts.personalityRights);
         const bool halved = m_acceptance->ComboBox1->currentIndex() == 1;
         m_acceptance->Label26->setVisible(halved);
         if (halved) {
-            property *= 0.5;
-            divorce *= 0.5;
-            personalityRights *= 0.5;
+            property = HalfFee(property);
+            divorce = HalfFee(divorce);
+            personalityRights = HalfFee(personalityRights);
         }
         const bool wordsForm = m_acceptance->ComboBox2->currentIndex() == 1;
         m_acceptance->SpeedButton3->setText(FeeText(property, wordsForm));
@@ -199,7 +200,7 @@ void TForm1::Button2Click()
             amountField->setText(QString());
             return;
         }
-        const double x = reading.value;
+        const Money &x = reading.value;
         m_application->Label25->setText(MoneyToChinese(x));
         const bool wordsForm = m_application->ComboBox3->currentIndex() == 1;
         m_application->SpeedButton4->setText(FeeText(ExecutionFee(x), wordsForm));
