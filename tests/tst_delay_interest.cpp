@@ -137,7 +137,7 @@ void DelayInterestTest::interest_data()
                                                   << "0.14";
     QTest::newRow("negative half a fen rounds away from zero") << "-100" << QDate(2010, 1, 1) << QDate(2010, 1, 6)
                                                                << NoFile << "-0.14";
-    // 1e308 × 2 × 5.94% × 50 is 5.94e308: at the top of the double range, exact.
+    // 1e308 × 2 × 5.94% × 50 is 5.94e308: beyond the double range, still exact.
     QTest::newRow("1e308 over fifty years") << "1e308" << QDate(2000, 1, 1) << QDate(2050, 1, 1) << NoFile
                                             << "5.94E308";
     QTest::newRow("ten decimals of a yuan") << "0.0000000001" << QDate(2000, 1, 1) << QDate(2050, 1, 1) << NoFile

@@ -1,4 +1,5 @@
 #include "fees/acceptance_fee.h"
+#include "fees/amount_reading.h"
 #include "fees/application_fee.h"
 #include "money/money.h"
 
@@ -20,6 +21,8 @@ class FeesTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void readAmount_data();
+    void readAmount();
     void acceptanceFees_data();
     void acceptanceFees();
     void halfAFenRoundsAwayFromZero();
@@ -32,6 +35,49 @@ private Q_SLOTS:
     void applicationFees();
     void preservationCap();
 };
+
+void FeesTest::readAmount_data()
+{
+    using Outcome = AmountReading::Outcome;
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<QString>("value");  // the exact amount, as a plain decimal
+    QTest::newRow("empty") << "" << Outcome::Empty << "0";
+    QTest::newRow("zero") << "0" << Outcome::Reject << "0";
+    QTest::newRow("negative") << "-5" << Outcome::Reject << "0";
+    QTest::newRow("letters") << "abc" << Outcome::Reject << "0";
+    QTest::newRow("one blank") << " " << Outcome::Reject << "0";
+    QTest::newRow("thousands separator") << "1,000" << Outcome::Reject << "0";
+    QTest::newRow("lone point is zero") << "." << Outcome::Reject << "0";
+    QTest::newRow("lone sign") << "+" << Outcome::Reject << "0";
+    QTest::newRow("exponent beyond double") << "1e999" << Outcome::Reject << "0";
+    QTest::newRow("exponent form") << "1e3" << Outcome::Value << "1000";
+    QTest::newRow("blanks around") << " 12 " << Outcome::Value << "12";
+    QTest::newRow("plus sign") << "+7" << Outcome::Value << "7";
+    QTest::newRow("trailing point") << "5." << Outcome::Value << "5";
+    QTest::newRow("leading point") << ".5" << Outcome::Value << "0.5";
+    QTest::newRow("exponent without digits") << "2e" << Outcome::Value << "2";
+    QTest::newRow("negative exponent") << "1E-2" << Outcome::Value << "0.01";
+    QTest::newRow("two points") << "1.2.3" << Outcome::Reject << "0";
+    QTest::newRow("blank inside") << "1 2" << Outcome::Reject << "0";
+    QTest::newRow("tab is no blank") << "\t12" << Outcome::Reject << "0";
+    QTest::newRow("exponent without mantissa") << "e5" << Outcome::Reject << "0";
+    QTest::newRow("hexadecimal") << "0x10" << Outcome::Reject << "0";
+    QTest::newRow("infinity word") << "inf" << Outcome::Reject << "0";
+    QTest::newRow("underflow is zero") << "1e-999" << Outcome::Reject << "0";
+    QTest::newRow("half a fen is kept exactly") << "1.005" << Outcome::Value << "1.005";
+}
+
+void FeesTest::readAmount()
+{
+    QFETCH(QString, text);
+    QFETCH(AmountReading::Outcome, outcome);
+    QFETCH(QString, value);
+    const AmountReading reading = ReadAmount(text);
+    QCOMPARE(reading.outcome, outcome);
+    if (outcome == AmountReading::Outcome::Value)
+        QVERIFY(reading.value == Money::fromPlainDecimal(value).value());
+}
 
 void FeesTest::acceptanceFees_data()
 {
