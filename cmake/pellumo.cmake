@@ -2,8 +2,6 @@
 
 function(pellumo_target_defaults target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
-  # The fee and interest formulas rely on exact IEEE and x87 extended arithmetic.
-  target_compile_options(${target} PRIVATE -fno-fast-math -ffp-contract=off)
   target_compile_definitions(${target} PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_KEYWORDS)
 endfunction()
 

@@ -1,49 +1,39 @@
 #include "fees/application_fee.h"
 
 #include "fees/acceptance_fee.h"
-#include "fees/extended.h"
+#include "fees/fee_rates.h"
 
 namespace pellumo {
 
-double ExecutionFee(double x)
+Money ExecutionFee(const Money &x)
 {
-    const Extended a = x;
-    Extended fee;
-    if (a <= 10000)
-        fee = 50;
-    else if (a <= 500000)
-        fee = a * 0.015 - 100;
-    else if (a <= 5000000)
-        fee = (a - 500000) * 0.01 + 7400;
-    else if (a <= 10000000)
-        fee = (a - 5000000) * 0.005 + 52400;
-    else
-        fee = (a - 10000000) * 0.001 + 77400;
-    return static_cast<double>(fee);
+    if (x <= 10000)
+        return 50;
+    if (x <= 500000)
+        return x * PerMille(15) - 100;
+    if (x <= 5000000)
+        return (x - 500000) * PerMille(10) + 7400;
+    if (x <= 10000000)
+        return (x - 5000000) * PerMille(5) + 52400;
+    return (x - 10000000) * PerMille(1) + 77400;
 }
 
 // The fee for preserving property is at most 5000 yuan, reached from 896000 on.
-double PreservationFee(double x)
+Money PreservationFee(const Money &x)
 {
-    const Extended a = x;
-    Extended fee;
-    if (a <= 1000)
+    Money fee;
+    if (x <= 1000)
         fee = 30;
-    else if (a <= 100000)
-        fee = a * 0.01 + 20;
+    else if (x <= 100000)
+        fee = x * PerMille(10) + 20;
     else
-        fee = (a - 100000) * 0.005 + 1020;
-    if (fee > 5000)
-        fee = 5000;
-    return static_cast<double>(fee);
+        fee = (x - 100000) * PerMille(5) + 1020;
+    return fee > 5000 ? Money(5000) : fee;
 }
 
-// A payment order costs a third of the property-case fee; the factor is the
-// double nearest to 1/3, the product formed in extended precision.
-double PaymentOrderFee(double x)
+Money PaymentOrderFee(const Money &x)
 {
-    constexpr double oneThird = 1.0 / 3.0;
-    return static_cast<double>(Extended(PropertyCaseFee(x)) * oneThird);
+    return PropertyCaseFee(x) * Money::fraction(1, 3);
 }
 
 } // namespace pellumo

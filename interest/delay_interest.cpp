@@ -1,34 +1,23 @@
 #include "interest/delay_interest.h"
 
-#include "fees/extended.h"
-#include "fees/money.h"
 #include "interest/result_lines.h"
+#include "money/number_text.h"
 
 namespace pellumo {
 namespace {
 
-// The pro-rating factors are the doubles nearest to these fractions; they
-// enter the extended arithmetic as such, not as extended quotients.
-constexpr double percent = 0.01;
-constexpr double oneTwelfth = 1.0 / 12.0;
-constexpr double oneThreeHundredSixtieth = 1.0 / 360.0;
-
-// amount × 2 × (r × Y + r × 1/12 × M + r × 1/360 × D) with r = rate × 0.01,
-// every step in extended precision and in this order; the interest is then
-// held as a double, like every finished money value.
-double DoubledInterest(double amount, double rate, const Period &period)
+// amount × rate ÷ 100 × 2 × (Y + M/12 + D/360), exactly: a year is 12
+// months and 360 days.
+Money DoubledInterest(const Money &amount, const Money &rate, const Period &period)
 {
-    const Extended r = Extended(rate) * percent;
-    const Extended yearsPart = r * period.years;
-    const Extended monthsPart = r * oneTwelfth * period.months;
-    const Extended daysPart = r * oneThreeHundredSixtieth * period.days;
-    const Extended doubledAmount = Extended(amount) * 2;
-    return static_cast<double>(doubledAmount * (yearsPart + monthsPart + daysPart));
+    const Money years = Money(period.years) + Money::fraction(period.months, 12) + Money::fraction(period.days, 360);
+    return amount * rate / 100 * 2 * years;
 }
 
-QString RateLine(double rate, const QString &adjustmentDate)
+// The rate as the file writes it, without trailing zeros: 5.31, 5.4, 6.
+QString RateLine(const Money &rate, const QString &adjustmentDate)
 {
-    return QStringLiteral(" 贷款基准年利率： ") + GeneralNumberText(rate) + QStringLiteral("%")
+    return QStringLiteral(" 贷款基准年利率： ") + DecimalText(rate) + QStringLiteral("%")
            + QStringLiteral(" (基准利率调整日期：") + adjustmentDate + QStringLiteral(")");
 }
 
@@ -42,7 +31,7 @@ DelayInterestResult DelayInterest(const QString &amountText, const QDate &start,
     if (amountText.isEmpty())
         return result;
     const Period period = ElapsedPeriod(start, end);
-    const auto amount = ParseDecimal(amountText);
+    const std::optional<Money> amount = ParseMoney(amountText);
     if (!amount) {
         result.outcome = Outcome::InvalidAmount;
         return result;
@@ -54,8 +43,8 @@ DelayInterestResult DelayInterest(const QString &amountText, const QDate &start,
         return result;
     }
 
-    const double rate = rates.ReadBandRate(*band);
-    const double interest = DoubledInterest(*amount, rate, period);
+    const Money rate = rates.ReadBandRate(*band);
+    const Money interest = DoubledInterest(*amount, rate, period);
     result.outcome = Outcome::Complete;
     result.lines = QStringList{
         QStringLiteral(" 执行款金额(元):") + amountText,

@@ -1,24 +1,16 @@
 #include "interest/liquidated_damages.h"
 
-#include "fees/extended.h"
-#include "fees/money.h"
 #include "interest/elapsed_period.h"
 #include "interest/result_lines.h"
+#include "money/money.h"
 
 #include <optional>
 
 namespace pellumo {
 namespace {
 
-// The doubles nearest to these fractions, used as such in the extended
-// arithmetic.
-constexpr double percent = 0.01;
-constexpr double oneTwelfth = 1.0 / 12.0;
-constexpr double oneThirtieth = 1.0 / 30.0;
-constexpr double oneThreeHundredSixtieth = 1.0 / 360.0;
-
 // Above these rates (in percent) the agreed rate looks mistyped for its kind.
-double WarningThreshold(RateKind kind)
+Money WarningThreshold(RateKind kind)
 {
     switch (kind) {
     case RateKind::Daily:
@@ -31,27 +23,21 @@ double WarningThreshold(RateKind kind)
     return 100;
 }
 
-// Each product left to right, the terms summed in the order written, all in
-// extended precision; the sum is formatted from the extended value itself.
-Extended DailyDamages(double amount, double rate, qint64 days)
+// The damages are amount × rate ÷ 100 × the period counted in the rate's own
+// unit, exactly: a year is 12 months and 360 days, a month 30 days.
+Money DamagesFor(const Money &amount, const Money &rate, const Money &periods)
 {
-    return Extended(amount) * rate * percent * days;
+    return amount * rate / 100 * periods;
 }
 
-Extended MonthlyDamages(double amount, double rate, const Period &period)
+Money InMonths(const Period &period)
 {
-    const qint64 wholeMonths = 12 * qint64(period.years) + period.months;
-    const Extended monthsPart = Extended(wholeMonths) * rate * percent * amount;
-    const Extended daysPart = Extended(period.days) * rate * oneThirtieth * percent * amount;
-    return monthsPart + daysPart;
+    return Money(12 * long(period.years) + period.months) + Money::fraction(period.days, 30);
 }
 
-Extended AnnualDamages(double amount, double rate, const Period &period)
+Money InYears(const Period &period)
 {
-    const Extended yearsPart = Extended(period.years) * rate * percent * amount;
-    const Extended monthsPart = Extended(period.months) * rate * oneTwelfth * percent * amount;
-    const Extended daysPart = Extended(period.days) * rate * oneThreeHundredSixtieth * percent * amount;
-    return yearsPart + monthsPart + daysPart;
+    return Money(period.years) + Money::fraction(period.months, 12) + Money::fraction(period.days, 360);
 }
 
 QString ConversionErrorMessage(const QString &text)
@@ -68,21 +54,20 @@ std::optional<RateKind> KindOfIndex(int kindIndex)
 
 struct Overdue {
     QString text;  // the text after " 逾期： "
-    Extended damages = 0;
+    Money damages;
 };
 
 // The date pickers carry no time of day, so the daily count is the plain
 // calendar difference.
-Overdue ComputeOverdue(RateKind kind, double amount, double rate, const QDate &start, const QDate &end)
+Overdue ComputeOverdue(RateKind kind, const Money &amount, const Money &rate, const QDate &start, const QDate &end)
 {
     if (kind == RateKind::Daily) {
         const qint64 days = start.daysTo(end);
-        return {QString::number(days) + QStringLiteral("天  "), DailyDamages(amount, rate, days)};
+        return {QString::number(days) + QStringLiteral("天  "), DamagesFor(amount, rate, Money(long(days)))};
     }
     const Period period = ElapsedPeriod(start, end);
-    const Extended damages =
-        kind == RateKind::Monthly ? MonthlyDamages(amount, rate, period) : AnnualDamages(amount, rate, period);
-    return {PeriodText(period), damages};
+    const Money periods = kind == RateKind::Monthly ? InMonths(period) : InYears(period);
+    return {PeriodText(period), DamagesFor(amount, rate, periods)};
 }
 
 } // namespace
@@ -94,13 +79,13 @@ LiquidatedDamagesResult LiquidatedDamages(const QString &amountText, const QStri
     LiquidatedDamagesResult result;
     if (amountText.isEmpty() || rateText.isEmpty())
         return result;
-    const auto amount = ParseDecimal(amountText);
+    const std::optional<Money> amount = ParseMoney(amountText);
     if (!amount) {
         result.outcome = Outcome::ConversionError;
         result.errorMessage = ConversionErrorMessage(amountText);
         return result;
     }
-    const auto rate = ParseDecimal(rateText);
+    const std::optional<Money> rate = ParseMoney(rateText);
     if (!rate) {
         result.outcome = Outcome::ConversionError;
         result.errorMessage = ConversionErrorMessage(rateText);

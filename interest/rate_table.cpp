@@ -1,6 +1,5 @@
 #include "interest/rate_table.h"
 
-#include "fees/money.h"
 #include "platform/ini_file.h"
 
 namespace pellumo {
@@ -11,17 +10,17 @@ const QString Section = QStringLiteral("money");
 struct BandInfo {
     const char *key;
     const char16_t *label;
-    double defaultRate;  // the double nearest to the published rate
+    long defaultRateBasisPoints;  // the published rate in hundredths of a percent
 };
 
 const BandInfo &InfoOf(RateBand band)
 {
     static const BandInfo bands[] = {
-        {"a", u"六个月以内（含六个月）", 4.86},
-        {"b", u"六个月至一年（含一年）", 5.31},
-        {"c", u"一至三年（含三年）", 5.4},
-        {"d", u"三至五年（含五年）", 5.76},
-        {"e", u"五年以上", 5.94},
+        {"a", u"六个月以内（含六个月）", 486},
+        {"b", u"六个月至一年（含一年）", 531},
+        {"c", u"一至三年（含三年）", 540},
+        {"d", u"三至五年（含五年）", 576},
+        {"e", u"五年以上", 594},
     };
     return bands[int(band) - 1];
 }
@@ -66,14 +65,17 @@ std::optional<RateBand> RateBandForPeriod(const Period &period)
 
 RateTable::RateTable(const QString &filePath) : m_filePath(filePath) {}
 
-double RateTable::ReadBandRate(RateBand band) const
+Money RateTable::ReadBandRate(RateBand band) const
 {
     const BandInfo &info = InfoOf(band);
     const QString text = ReadIniString(m_filePath, Section, QLatin1String(info.key), QString());
     // The decimal conversion of the amount fields: it refuses "nan", "inf" and
-    // values beyond a double, so a damaged file can never put an infinite or
-    // a NaN into the interest.
-    return ParseDecimal(text).value_or(info.defaultRate);
+    // values beyond a double, so a damaged file can never put a monstrous
+    // number into the interest.
+    std::optional<Money> rate = ParseMoney(text);
+    if (!rate)
+        return Money::fraction(info.defaultRateBasisPoints, 100);
+    return std::move(*rate);
 }
 
 QString RateTable::ReadAdjustmentDate() const

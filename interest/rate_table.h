@@ -1,6 +1,7 @@
 #pragma once
 
 #include "interest/elapsed_period.h"
+#include "money/money.h"
 
 #include <QString>
 #include <optional>
@@ -34,10 +35,10 @@ class RateTable
 public:
     explicit RateTable(const QString &filePath);  // never touches the file
 
-    // Percent per year. An empty value, a value that is no decimal number, or
-    // one beyond the range of a double gives the band's default (4.86, 5.31,
-    // 5.4, 5.76, 5.94).
-    double ReadBandRate(RateBand band) const;
+    // Percent per year, exactly as written in the file. A value that the
+    // amount fields would refuse (empty, no decimal number, beyond the range
+    // of a double) gives the band's default (4.86, 5.31, 5.4, 5.76, 5.94).
+    Money ReadBandRate(RateBand band) const;
 
     // Used unchanged: only a missing key gives "2008年12月23日"; an empty value
     // gives empty text.

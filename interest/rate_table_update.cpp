@@ -1,6 +1,6 @@
 #include "interest/rate_table_update.h"
 
-#include "fees/money.h"
+#include "money/money.h"
 #include "platform/atomic_file.h"
 #include "platform/ini_file.h"
 
@@ -15,7 +15,7 @@ const QString Section = QStringLiteral("money");
 bool HasBandRates(const QString &filePath)
 {
     for (const char *key : {"a", "b", "c", "d", "e"}) {
-        if (!ParseDecimal(ReadIniString(filePath, Section, QLatin1String(key), QString())))
+        if (!ParseMoney(ReadIniString(filePath, Section, QLatin1String(key), QString())))
             return false;
     }
     return true;

@@ -1,5 +1,8 @@
 #include "money/money.h"
 
+#include <cstdlib>
+#include <limits>
+
 namespace pellumo {
 namespace {
 
@@ -43,13 +46,28 @@ std::optional<Money> Money::fromPlainDecimal(QStringView text)
 
 Money Money::roundedToFen() const
 {
-    // round(|x| * 100) half away from zero: floor(|x| * 100 + 1/2), sign restored.
-    mpq_class scaled = abs(m_value) * 100 + mpq_class(1, 2);
-    mpz_class fen;
-    mpz_fdiv_q(fen.get_mpz_t(), scaled.get_num_mpz_t(), scaled.get_den_mpz_t());
+    mpz_class fen = wholeFen();
     if (sgn(m_value) < 0)
         fen = -fen;
     return Money(mpq_class(fen, 100));
+}
+
+mpz_class Money::wholeFen() const
+{
+    // floor(|x| * 100 + 1/2) = floor((200 |n| + d) / 2d) for x = n / d; in
+    // machine integers while they hold it, which is every everyday amount.
+    constexpr long Small = std::numeric_limits<long>::max() / 256;
+    const mpz_class &numerator = m_value.get_num();
+    const mpz_class &denominator = m_value.get_den();
+    if (mpz_cmpabs_ui(numerator.get_mpz_t(), Small) < 0 && mpz_cmp_ui(denominator.get_mpz_t(), Small) < 0) {
+        const long n = std::labs(numerator.get_si());
+        const long d = denominator.get_si();
+        return mpz_class((200 * n + d) / (2 * d));
+    }
+    mpz_class scaled = abs(numerator) * 200 + denominator;
+    mpz_class fen;
+    mpz_fdiv_q(fen.get_mpz_t(), scaled.get_mpz_t(), mpz_class(denominator * 2).get_mpz_t());
+    return fen;
 }
 
 } // namespace pellumo

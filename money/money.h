@@ -36,6 +36,10 @@ public:
     // The amount rounded to the fen, half away from zero.
     Money roundedToFen() const;
 
+    // The absolute amount in whole fen, rounded half away from zero: the
+    // number both money texts show.
+    mpz_class wholeFen() const;
+
     Money operator-() const { return Money(mpq_class(-m_value)); }
     Money &operator+=(const Money &other) { m_value += other.m_value; return *this; }
     Money &operator-=(const Money &other) { m_value -= other.m_value; return *this; }
@@ -47,6 +51,19 @@ public:
     friend Money operator*(Money a, const Money &b) { return a *= b; }
     friend Money operator/(Money a, const Money &b) { return a /= b; }
 
+    // With a whole number the arithmetic and comparisons need no temporary
+    // rational (the fee schedules run on every keystroke).
+    Money &operator+=(long other) { m_value += other; return *this; }
+    Money &operator-=(long other) { m_value -= other; return *this; }
+    friend Money operator+(Money a, long b) { return a += b; }
+    friend Money operator-(Money a, long b) { return a -= b; }
+    friend bool operator==(const Money &a, long b) { return a.m_value == b; }
+    friend bool operator!=(const Money &a, long b) { return a.m_value != b; }
+    friend bool operator<(const Money &a, long b) { return a.m_value < b; }
+    friend bool operator<=(const Money &a, long b) { return a.m_value <= b; }
+    friend bool operator>(const Money &a, long b) { return a.m_value > b; }
+    friend bool operator>=(const Money &a, long b) { return a.m_value >= b; }
+
     friend bool operator==(const Money &a, const Money &b) { return a.m_value == b.m_value; }
     friend bool operator!=(const Money &a, const Money &b) { return a.m_value != b.m_value; }
     friend bool operator<(const Money &a, const Money &b) { return a.m_value < b.m_value; }
@@ -57,5 +74,29 @@ public:
 private:
     mpq_class m_value;
 };
+
+// The decimal conversion of the amount fields: blanks (U+0020) around the
+// number, an optional sign, digits with at most one ".", an optional
+// exponent ("e" or "E", optional sign, digits; none at all means 0). The
+// value is the exact decimal written. The range is what a double can hold,
+// as it always was: a text whose value a double would overflow is refused
+// ("1e999"), one that a double would round to zero reads as zero
+// ("1e-999"). No value when the text does not convert in full.
+std::optional<Money> ParseMoney(const QString &text);
+
+// The figures form of a money result ("小写金额"): rounded once, to the fen,
+// half away from zero; two decimals, no unit, no thousands separators; a
+// negative amount keeps its "-" even when it rounds to zero. From 10^18 on,
+// the general 15-significant-digit form with an exponent ("1E18").
+QString MoneyToFigures(const Money &amount);
+
+// The words form ("大写金额"): the same rounded amount in Chinese numerals
+// with 元, 角 and 分. From 10^15 on the integer part has no digit form and
+// reads "输入含非数字字符!".
+QString MoneyToChinese(const Money &amount);
+
+// Numeral words of a string of decimal digits (blanks are skipped but keep
+// their position), or "数值过大!" / "输入含非数字字符!".
+QString DigitsToChinese(const QString &digits);
 
 } // namespace pellumo

@@ -84,13 +84,13 @@ void DelayInterestTest::lines_data()
                        "",
                        " -----------------------------------",
                        " 【计算结果】迟延履行期间债务利息双倍(元)：8.76"});
-    QTest::newRow("empty adjustment date, rate to 15 digits")
+    QTest::newRow("empty adjustment date, every digit of the rate")
         << "1000000" << QDate(2010, 1, 1) << QDate(2010, 1, 2) << QByteArray("[money]\na=0.30000000000000004\nbz=\n")
         << Lines({" 执行款金额(元):1000000",
                        "",
                        " 迟延期间： 0年  0个月 1天",
                        " 所属利率档： 六个月以内（含六个月）",
-                       " 贷款基准年利率： 0.3% (基准利率调整日期：)",
+                       " 贷款基准年利率： 0.30000000000000004% (基准利率调整日期：)",
                        "",
                        " -----------------------------------",
                        " 【计算结果】迟延履行期间债务利息双倍(元)：16.67"});
@@ -126,14 +126,22 @@ void DelayInterestTest::interest_data()
     QTest::newRow("zero, the reset of a bad amount") << "0" << QDate(2009, 1, 1) << QDate(2010, 1, 1) << NoFile
                                                      << "0.00";
     QTest::newRow("exponent form") << "1e3" << QDate(2009, 1, 1) << QDate(2010, 1, 1) << NoFile << "106.20";
-    // 100 × 2 × 4.86% × (2/12 + 25/360) is 2.295 exactly; the double fractions
-    // put it below the half fen. Plain doubles, extended fractions or
-    // formatting the extended value without rounding to a double give 2.30.
-    QTest::newRow("half a fen lost through the double fractions") << "100" << QDate(2010, 1, 1)
-                                                                  << QDate(2010, 3, 26) << NoFile << "2.29";
-    // 1.755 exactly; here plain doubles lose the fen that extended keeps.
-    QTest::newRow("half a fen kept by extended precision") << "100" << QDate(2010, 1, 1) << QDate(2010, 3, 6)
-                                                           << NoFile << "1.76";
+    // 100 × 2 × 4.86% × (2/12 + 25/360) is 2.295 exactly: half a fen rounds up.
+    QTest::newRow("half a fen of months and days rounds up") << "100" << QDate(2010, 1, 1)
+                                                             << QDate(2010, 3, 26) << NoFile << "2.30";
+    // 1.755 exactly.
+    QTest::newRow("half a fen of months rounds up") << "100" << QDate(2010, 1, 1) << QDate(2010, 3, 6)
+                                                    << NoFile << "1.76";
+    // 100 × 2 × 4.86% × 5/360 is 0.135 exactly.
+    QTest::newRow("half a fen of days rounds up") << "100" << QDate(2010, 1, 1) << QDate(2010, 1, 6) << NoFile
+                                                  << "0.14";
+    QTest::newRow("negative half a fen rounds away from zero") << "-100" << QDate(2010, 1, 1) << QDate(2010, 1, 6)
+                                                               << NoFile << "-0.14";
+    // 1e308 × 2 × 5.94% × 50 is 5.94e308: beyond the double range, still exact.
+    QTest::newRow("1e308 over fifty years") << "1e308" << QDate(2000, 1, 1) << QDate(2050, 1, 1) << NoFile
+                                            << "5.94E308";
+    QTest::newRow("ten decimals of a yuan") << "0.0000000001" << QDate(2000, 1, 1) << QDate(2050, 1, 1) << NoFile
+                                            << "0.00";
     QTest::newRow("band rate from the file") << "50000" << QDate(2010, 1, 1) << QDate(2012, 4, 11)
                                              << QByteArray("[money]\nc=6\n") << "13666.67";
     QTest::newRow("rate nan gives the default") << "10000" << QDate(2009, 1, 1) << QDate(2010, 1, 1)

@@ -206,8 +206,12 @@ void FeePagesTest::acceptanceFeeChoices_data()
     QTest::newRow("words") << "100000" << 0 << 1 << Texts({"二千三百元", "五十元", "六百元"});
     QTest::newRow("words at a million") << "1000000" << 0 << 1
                                         << Texts({"一万三千八百元", "四千零五十元", "五千一百元"});
-    QTest::newRow("words of a fee stored above the half fen") << "12345" << 0 << 1
-                                                              << Texts({"一百零八元六角三分", "五十元", "一百元"});
+    QTest::newRow("words of a fee of exactly 108.625") << "12345" << 0 << 1
+                                                       << Texts({"一百零八元六角三分", "五十元", "一百元"});
+    QTest::newRow("figures of a fee of exactly 1024.175") << "48967" << 0 << 0
+                                                          << Texts({"1024.18", "50.00", "100.00"});
+    QTest::newRow("words of a fee of exactly 1024.175") << "48967" << 0 << 1
+                                                        << Texts({"一千零二十四元一角八分", "五十元", "一百元"});
     QTest::newRow("half fee in words") << "12345" << 1 << 1 << Texts({"五十四元三角一分", "二十五元", "五十元"});
 }
 
@@ -278,6 +282,12 @@ void FeePagesTest::applicationFees_data()
     QTest::newRow("preservation reaches its cap") << "896000" << 0
                                                   << Texts({"11360.00", "5000.00", "4253.33"})
                                                   << "八十九万六千元";
+    QTest::newRow("preservation fee of exactly 30.125") << "1012.50" << 0 << Texts({"50.00", "30.13", "16.67"})
+                                                        << "一千零一十二元五角";
+    QTest::newRow("preservation fee of exactly 30.125 in words")
+        << "1012.50" << 1 << Texts({"五十元", "三十元一角三分", "一十六元六角七分"}) << "一千零一十二元五角";
+    QTest::newRow("execution fee of exactly 50.015") << "10001" << 0 << Texts({"50.02", "120.01", "16.68"})
+                                                     << "一万零一元";
 }
 
 void FeePagesTest::applicationFees()

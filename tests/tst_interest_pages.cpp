@@ -143,6 +143,7 @@ private Q_SLOTS:
     void interestResult_data();
     void interestResult();
     void amountThatIsNoNumberBecomesZero();
+    void hugeAmountTypedOverFiftyYears();
     void endBeforeStartKeepsMemo_data();
     void endBeforeStartKeepsMemo();
     void eachInterestInputRecalculates_data();
@@ -266,6 +267,28 @@ void InterestPagesTest::amountThatIsNoNumberBecomesZero()
     QCOMPARE(lines[0], QStringLiteral(" 执行款金额(元):0"));
     QCOMPARE(lines[7], InterestResultPrefix + QStringLiteral("0.00"));
     QVERIFY(fixture.boxes.boxes.isEmpty());  // silently
+}
+
+// The largest power of ten a double holds, typed key by key, over fifty
+// years: every keystroke recalculates, and the interest stays exact.
+void InterestPagesTest::hugeAmountTypedOverFiftyYears()
+{
+    PageFixture<pellumo::InterestPage> fixture;
+    fixture.open();
+    InterestControls page(fixture);
+    Pick(page.start, QDate(2000, 1, 1));
+    Pick(page.end, QDate(2050, 1, 1));
+
+    QTest::keyClicks(page.amount, QStringLiteral("1e308"));
+
+    QCOMPARE(page.amount->text(), QStringLiteral("1e308"));
+    QCOMPARE(page.words->text(), QStringLiteral("输入含非数字字符!元"));
+    const QStringList lines = Lines(page.memo);
+    QCOMPARE(lines.size(), 8);
+    QCOMPARE(lines[2], QStringLiteral(" 迟延期间： 50年  0个月 0天"));
+    QCOMPARE(lines[3], QStringLiteral(" 所属利率档： 五年以上"));
+    QCOMPARE(lines[7], InterestResultPrefix + QStringLiteral("5.94E308"));
+    QVERIFY(fixture.boxes.boxes.isEmpty());
 }
 
 void InterestPagesTest::endBeforeStartKeepsMemo_data()

@@ -113,9 +113,8 @@ void LiquidatedDamagesTest::damages_data()
                                      << "-150.00";
     QTest::newRow("negative rate") << "10000" << "-0.05" << 0 << jan1 << QDate(2010, 1, 31) << "30天  "
                                    << "-150.00";
-    // Products whose exact value is a half fen: the extended value, formatted
-    // as it is, decides. Plain doubles or a detour through a double lose or
-    // gain the fen.
+    // Products whose exact value is a half fen round up, whatever a binary
+    // float would have made of them.
     QTest::newRow("daily half fen kept without a detour through double") << "1" << "0.25" << 0 << jan1
                                                                           << QDate(2010, 1, 7) << "6天  " << "0.02";
     QTest::newRow("monthly half fen kept without a detour through double")
@@ -124,11 +123,17 @@ void LiquidatedDamagesTest::damages_data()
                                                               << "0年  0个月 9天" << "0.02";
     QTest::newRow("annual half fen that plain doubles lose") << "100" << "0.05" << 2 << jan1 << QDate(2010, 11, 25)
                                                              << "0年  10个月 24天" << "0.05";
-    QTest::newRow("annual just below a half fen") << "100" << "0.03" << 2 << QDate(2009, 1, 1) << QDate(2010, 11, 1)
-                                                  << "1年  10个月 0天" << "0.05";
-    // amount × rate is 1e310, beyond a double but well inside extended.
+    // 100 × 0.03% × (1 + 10/12) is 0.055 exactly.
+    QTest::newRow("annual exactly half a fen") << "100" << "0.03" << 2 << QDate(2009, 1, 1) << QDate(2010, 11, 1)
+                                               << "1年  10个月 0天" << "0.06";
+    // amount × rate is 1e310, beyond a double, and exact.
     QTest::newRow("product beyond the double range") << "1e308" << "100" << 0 << jan1 << QDate(2010, 1, 2)
                                                      << "1天  " << "1E308";
+    QTest::newRow("1e308 over fifty years") << "1e308" << "1" << 2 << QDate(2000, 1, 1) << QDate(2050, 1, 1)
+                                            << "50年  0个月 0天" << "5E307";
+    // 3 × 5% × 1/30 is 0.005 exactly; a binary 1/30 lies below it.
+    QTest::newRow("a day is exactly a thirtieth of a month") << "3" << "5" << 1 << jan1 << QDate(2010, 1, 2)
+                                                             << "0年  0个月 1天" << "0.01";
 }
 
 void LiquidatedDamagesTest::damages()

@@ -1,4 +1,5 @@
 #include "interest/rate_table.h"
+#include "money/number_text.h"
 #include "tests/test_files.h"
 
 #include <QFileInfo>
@@ -86,44 +87,46 @@ void RateTableTest::bandRate_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<RateBand>("band");
-    QTest::addColumn<double>("rate");
-    QTest::newRow("no file, band 1") << NoFile << RateBand::UpToSixMonths << 4.86;
-    QTest::newRow("no file, band 2") << NoFile << RateBand::SixMonthsToOneYear << 5.31;
-    QTest::newRow("no file, band 3") << NoFile << RateBand::OneToThreeYears << 5.4;
-    QTest::newRow("no file, band 4") << NoFile << RateBand::ThreeToFiveYears << 5.76;
-    QTest::newRow("no file, band 5") << NoFile << RateBand::OverFiveYears << 5.94;
+    QTest::addColumn<QString>("rate");  // exactly, as a plain decimal
+    QTest::newRow("no file, band 1") << NoFile << RateBand::UpToSixMonths << "4.86";
+    QTest::newRow("no file, band 2") << NoFile << RateBand::SixMonthsToOneYear << "5.31";
+    QTest::newRow("no file, band 3") << NoFile << RateBand::OneToThreeYears << "5.4";
+    QTest::newRow("no file, band 4") << NoFile << RateBand::ThreeToFiveYears << "5.76";
+    QTest::newRow("no file, band 5") << NoFile << RateBand::OverFiveYears << "5.94";
     QTest::newRow("every key set, band 3 reads c")
-        << QByteArray("[money]\na=1\nb=2\nc=3.25\nd=4\ne=5\n") << RateBand::OneToThreeYears << 3.25;
-    QTest::newRow("key of another band only") << QByteArray("[money]\nb=7\n") << RateBand::UpToSixMonths << 4.86;
-    QTest::newRow("empty value") << QByteArray("[money]\na=\n") << RateBand::UpToSixMonths << 4.86;
-    QTest::newRow("letters") << QByteArray("[money]\na=abc\n") << RateBand::UpToSixMonths << 4.86;
+        << QByteArray("[money]\na=1\nb=2\nc=3.25\nd=4\ne=5\n") << RateBand::OneToThreeYears << "3.25";
+    QTest::newRow("key of another band only") << QByteArray("[money]\nb=7\n") << RateBand::UpToSixMonths << "4.86";
+    QTest::newRow("empty value") << QByteArray("[money]\na=\n") << RateBand::UpToSixMonths << "4.86";
+    QTest::newRow("letters") << QByteArray("[money]\na=abc\n") << RateBand::UpToSixMonths << "4.86";
     QTest::newRow("blanks around the value") << QByteArray("[money]\r\na =  6.1  \r\n") << RateBand::UpToSixMonths
-                                             << 6.1;
-    QTest::newRow("upper-case section and key") << QByteArray("[MONEY]\nA=6\n") << RateBand::UpToSixMonths << 6.0;
+                                             << "6.1";
+    QTest::newRow("upper-case section and key") << QByteArray("[MONEY]\nA=6\n") << RateBand::UpToSixMonths << "6";
     QTest::newRow("same key in another section") << QByteArray("[other]\nb=9\n[money]\nc=1\n")
-                                                 << RateBand::SixMonthsToOneYear << 5.31;
-    QTest::newRow("exponent form") << QByteArray("[money]\nd=5e0\n") << RateBand::ThreeToFiveYears << 5.0;
-    QTest::newRow("zero rate") << QByteArray("[money]\ne=0\n") << RateBand::OverFiveYears << 0.0;
-    QTest::newRow("decimal comma") << QByteArray("[money]\na=5,31\n") << RateBand::UpToSixMonths << 4.86;
-    QTest::newRow("beyond a double") << QByteArray("[money]\nb=1e999\n") << RateBand::SixMonthsToOneYear << 5.31;
-    QTest::newRow("nan") << QByteArray("[money]\nb=nan\n") << RateBand::SixMonthsToOneYear << 5.31;
-    QTest::newRow("inf") << QByteArray("[money]\nb=inf\n") << RateBand::SixMonthsToOneYear << 5.31;
-    QTest::newRow("negative infinity") << QByteArray("[money]\nb=-INF\n") << RateBand::SixMonthsToOneYear << 5.31;
+                                                 << RateBand::SixMonthsToOneYear << "5.31";
+    QTest::newRow("exponent form") << QByteArray("[money]\nd=5e0\n") << RateBand::ThreeToFiveYears << "5";
+    QTest::newRow("zero rate") << QByteArray("[money]\ne=0\n") << RateBand::OverFiveYears << "0";
+    QTest::newRow("every digit read exactly") << QByteArray("[money]\na=0.30000000000000004\n")
+                                              << RateBand::UpToSixMonths << "0.30000000000000004";
+    QTest::newRow("decimal comma") << QByteArray("[money]\na=5,31\n") << RateBand::UpToSixMonths << "4.86";
+    QTest::newRow("beyond a double") << QByteArray("[money]\nb=1e999\n") << RateBand::SixMonthsToOneYear << "5.31";
+    QTest::newRow("nan") << QByteArray("[money]\nb=nan\n") << RateBand::SixMonthsToOneYear << "5.31";
+    QTest::newRow("inf") << QByteArray("[money]\nb=inf\n") << RateBand::SixMonthsToOneYear << "5.31";
+    QTest::newRow("negative infinity") << QByteArray("[money]\nb=-INF\n") << RateBand::SixMonthsToOneYear << "5.31";
     QTest::newRow("invalid GBK inside the value") << QByteArray("[money]\nb=5.\x81\xff" "1\n")
-                                                  << RateBand::SixMonthsToOneYear << 5.31;
+                                                  << RateBand::SixMonthsToOneYear << "5.31";
     QTest::newRow("invalid GBK on another line") << QByteArray("[money]\n\x81\xff\x80=\xfe\nb=4.35\n")
-                                                 << RateBand::SixMonthsToOneYear << 4.35;
-    QTest::newRow("binary garbage") << Garbage(64 * 1024) << RateBand::UpToSixMonths << 4.86;
-    QTest::newRow("10 MB file") << HugeFile() << RateBand::UpToSixMonths << 4.86;
+                                                 << RateBand::SixMonthsToOneYear << "4.35";
+    QTest::newRow("binary garbage") << Garbage(64 * 1024) << RateBand::UpToSixMonths << "4.86";
+    QTest::newRow("10 MB file") << HugeFile() << RateBand::UpToSixMonths << "4.86";
 }
 
 void RateTableTest::bandRate()
 {
     QFETCH(QByteArray, file);
     QFETCH(RateBand, band);
-    QFETCH(double, rate);
+    QFETCH(QString, rate);
     const RateTable table(WriteRateFile(file));
-    QCOMPARE(table.ReadBandRate(band), rate);
+    QCOMPARE(DecimalText(table.ReadBandRate(band)), rate);
 }
 
 void RateTableTest::adjustmentDate_data()
@@ -178,17 +181,17 @@ void RateTableTest::readsTheFileAsItIsNow()
 {
     const QString path = WriteRateFile(NoFile);
     const RateTable table(path);
-    QCOMPARE(table.ReadBandRate(RateBand::OneToThreeYears), 5.4);
+    QCOMPARE(DecimalText(table.ReadBandRate(RateBand::OneToThreeYears)), QStringLiteral("5.4"));
     QVERIFY2(!QFileInfo::exists(path), "creating or reading the table must not create the file");
 
     WriteRateFile("[money]\nc=6.15\nnum=3\n");
-    QCOMPARE(table.ReadBandRate(RateBand::OneToThreeYears), 6.15);
+    QCOMPARE(DecimalText(table.ReadBandRate(RateBand::OneToThreeYears)), QStringLiteral("6.15"));
     QCOMPARE(table.ReadVersion(), 3);
     WriteRateFile("[money]\nc=4.75\nnum=4\n");
-    QCOMPARE(table.ReadBandRate(RateBand::OneToThreeYears), 4.75);
+    QCOMPARE(DecimalText(table.ReadBandRate(RateBand::OneToThreeYears)), QStringLiteral("4.75"));
     QCOMPARE(table.ReadVersion(), 4);
     WriteRateFile(NoFile);
-    QCOMPARE(table.ReadBandRate(RateBand::OneToThreeYears), 5.4);
+    QCOMPARE(DecimalText(table.ReadBandRate(RateBand::OneToThreeYears)), QStringLiteral("5.4"));
 }
 
 QTEST_GUILESS_MAIN(RateTableTest)

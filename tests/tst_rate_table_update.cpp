@@ -5,6 +5,7 @@
 
 #include "interest/rate_table.h"
 #include "interest/rate_table_update.h"
+#include "money/number_text.h"
 #include "tests/test_files.h"
 
 #include <QDir>
@@ -71,23 +72,23 @@ void RateTableUpdateTest::init()
 void RateTableUpdateTest::publishedRateTableReadsBack_data()
 {
     QTest::addColumn<RateBand>("band");
-    QTest::addColumn<double>("rate");
+    QTest::addColumn<QString>("rate");
 
-    QTest::newRow("band 1") << RateBand::UpToSixMonths << 4.35;
-    QTest::newRow("band 2") << RateBand::SixMonthsToOneYear << 4.35;
-    QTest::newRow("band 3") << RateBand::OneToThreeYears << 4.75;
-    QTest::newRow("band 4") << RateBand::ThreeToFiveYears << 4.75;
-    QTest::newRow("band 5") << RateBand::OverFiveYears << 4.9;
+    QTest::newRow("band 1") << RateBand::UpToSixMonths << "4.35";
+    QTest::newRow("band 2") << RateBand::SixMonthsToOneYear << "4.35";
+    QTest::newRow("band 3") << RateBand::OneToThreeYears << "4.75";
+    QTest::newRow("band 4") << RateBand::ThreeToFiveYears << "4.75";
+    QTest::newRow("band 5") << RateBand::OverFiveYears << "4.9";
 }
 
 // The table published since the rate adjustment of 24 October 2015.
 void RateTableUpdateTest::publishedRateTableReadsBack()
 {
     QFETCH(RateBand, band);
-    QFETCH(double, rate);
+    QFETCH(QString, rate);
 
     const RateTable table(PublishedFolder + QLatin1String(PublishedRateTablePath));
-    QCOMPARE(table.ReadBandRate(band), rate);
+    QCOMPARE(DecimalText(table.ReadBandRate(band)), rate);
     QCOMPARE(table.ReadAdjustmentDate(), QStringLiteral("2015年10月24日"));
     QCOMPARE(table.ReadVersion(), 2);
 }

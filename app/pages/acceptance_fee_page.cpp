@@ -11,7 +11,8 @@
 #include "app/window/window_styles.h"
 #include "fees/acceptance_fee.h"
 #include "fees/base_amounts.h"
-#include "fees/money.h"
+#include "fees/amount_reading.h"
+#include "money/money.h"
 #include "ui_acceptance_fee_page.h"
 
 namespace pellumo {
@@ -78,22 +79,22 @@ void AcceptanceFeePage::Button1Click()
     m_ui->edtBd->setFocus();
     // Read anew on every run: a save in the base-amount dialog counts from the next calculation.
     const BaseAmounts amounts = readAndShowBaseAmounts();
-    CalculateFromAmount(m_ui->edtBd, [this, &amounts](double amount) { showFees(amount, amounts); });
+    CalculateFromAmount(m_ui->edtBd, [this, &amounts](const Money &amount) { showFees(amount, amounts); });
 }
 
 // The one place that calls the fee calculations of this page.
-void AcceptanceFeePage::showFees(double x, const BaseAmounts &amounts)
+void AcceptanceFeePage::showFees(const Money &x, const BaseAmounts &amounts)
 {
     m_ui->Label24->setText(MoneyToChinese(x));
-    double property = PropertyCaseFee(x);
-    double divorce = DivorceCaseFee(x, amounts.divorce);
-    double personalityRights = PersonalityRightsCaseFee(x, amounts.personalityRights);
+    Money property = PropertyCaseFee(x);
+    Money divorce = DivorceCaseFee(x, amounts.divorce);
+    Money personalityRights = PersonalityRightsCaseFee(x, amounts.personalityRights);
     const bool halved = m_ui->ComboBox1->currentIndex() == 1;
     m_ui->Label26->setVisible(halved);
     if (halved) {
-        property *= 0.5;
-        divorce *= 0.5;
-        personalityRights *= 0.5;
+        property = HalfFee(property);
+        divorce = HalfFee(divorce);
+        personalityRights = HalfFee(personalityRights);
     }
     const bool wordsForm = m_ui->ComboBox2->currentIndex() == 1;
     m_ui->SpeedButton3->setText(FeeText(property, wordsForm));

@@ -10,6 +10,8 @@ class AcceptanceFeePage;
 
 namespace pellumo {
 
+class Money;
+
 struct BaseAmounts;
 class TForm2;
 
@@ -39,7 +41,7 @@ private:
     void Image4Click();
 
     BaseAmounts readAndShowBaseAmounts();
-    void showFees(double amount, const BaseAmounts &amounts);
+    void showFees(const Money &amount, const BaseAmounts &amounts);
 
     std::unique_ptr<Ui::AcceptanceFeePage> m_ui;
     TForm2 *m_baseAmountDialog = nullptr;

@@ -8,7 +8,7 @@
 #include "app/widgets/result_rows.h"
 #include "app/window/window_styles.h"
 #include "fees/application_fee.h"
-#include "fees/money.h"
+#include "money/money.h"
 #include "ui_application_fee_page.h"
 
 namespace pellumo {
@@ -48,11 +48,11 @@ void ApplicationFeePage::Edit7Change()
 
 void ApplicationFeePage::Button2Click()
 {
-    CalculateFromAmount(m_ui->Edit7, [this](double amount) { showFees(amount); });
+    CalculateFromAmount(m_ui->Edit7, [this](const Money &amount) { showFees(amount); });
 }
 
 // The one place that calls the fee calculations of this page.
-void ApplicationFeePage::showFees(double x)
+void ApplicationFeePage::showFees(const Money &x)
 {
     m_ui->Label25->setText(MoneyToChinese(x));
     const bool wordsForm = m_ui->ComboBox3->currentIndex() == 1;

@@ -10,6 +10,8 @@ class ApplicationFeePage;
 
 namespace pellumo {
 
+class Money;
+
 // The page "申请费": the execution, preservation and payment-order fees of a
 // typed amount, in figures or in words.
 class ApplicationFeePage : public Page
@@ -25,7 +27,7 @@ private:
     void Button2Click();
     void Image4Click();
 
-    void showFees(double amount);
+    void showFees(const Money &amount);
 
     std::unique_ptr<Ui::ApplicationFeePage> m_ui;
 };

@@ -1,6 +1,7 @@
 #include "app/pages/fee_amount.h"
 
-#include "fees/money.h"
+#include "fees/amount_reading.h"
+#include "money/money.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -45,7 +46,7 @@ void EnableWhileFilled(const QLineEdit *field, const QList<QComboBox *> &choices
         choice->setEnabled(hasText);
 }
 
-void CalculateFromAmount(QLineEdit *field, const std::function<void(double amount)> &showResults)
+void CalculateFromAmount(QLineEdit *field, const std::function<void(const Money &amount)> &showResults)
 {
     field->setFocus();
     try {
@@ -62,7 +63,7 @@ void CalculateFromAmount(QLineEdit *field, const std::function<void(double amoun
     }
 }
 
-QString FeeText(double fee, bool wordsForm)
+QString FeeText(const Money &fee, bool wordsForm)
 {
     return wordsForm ? MoneyToChinese(fee) : MoneyToFigures(fee);
 }

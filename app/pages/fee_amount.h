@@ -9,6 +9,8 @@ class QLineEdit;
 
 namespace pellumo {
 
+class Money;
+
 // What the two fee pages share: an amount field that recalculates the page
 // on every change and offers its choices only while it holds text.
 
@@ -25,9 +27,9 @@ void EnableWhileFilled(const QLineEdit *field, const QList<QComboBox *> &choices
 // empties the field. Otherwise showResults runs with the amount; from the
 // reading on, any failure is treated like a rejected amount: the field is
 // emptied and nothing is reported.
-void CalculateFromAmount(QLineEdit *field, const std::function<void(double amount)> &showResults);
+void CalculateFromAmount(QLineEdit *field, const std::function<void(const Money &amount)> &showResults);
 
 // A fee in the form the page's drop-down chose: figures or words.
-QString FeeText(double fee, bool wordsForm);
+QString FeeText(const Money &fee, bool wordsForm);
 
 } // namespace pellumo
