@@ -6,6 +6,7 @@
 #include "fuzz/fuzz_check.h"
 #include "interest/rate_table.h"
 #include "interest/rate_table_update.h"
+#include "platform/ini_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>

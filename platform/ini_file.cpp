@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <optional>
 
 namespace pellumo {
@@ -151,6 +152,11 @@ std::optional<QByteArray> Encode(const QString &text)
 {
     if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
         return std::nullopt;
+    // ASCII stands for itself in GBK; only other text needs the converters,
+    // which are slow to open.
+    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii)
+        return text.toLatin1();
     QStringEncoder encoder(Encoding);
     QByteArray bytes = encoder.encode(text);
     if (encoder.hasError())
