@@ -14,7 +14,7 @@ targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(amount deadline ini rate_table)
 
 build=build/fuzz
-flags="-O1 -g -fno-omit-frame-pointer -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all"
+flags="-O1 -gline-tables-only -fno-omit-frame-pointer -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all"
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE= \
       -DCMAKE_CXX_FLAGS="$flags" -DPELLUMO_BUILD_APP=OFF -DPELLUMO_BUILD_FUZZ=ON >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
