@@ -36,7 +36,8 @@ bool HasBandRates(const QByteArray &content)
 // then month and day, "2015年10月24日" (a leading zero allowed).
 bool IsAdjustmentDate(const QString &text)
 {
-    static const QRegularExpression form(QStringLiteral("^([0-9]{4})年([0-9]{1,2})月([0-9]{1,2})日$"));
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{4})年([0-9]{1,2})月([0-9]{1,2})日")));
     const QRegularExpressionMatch match = form.match(text);
     return match.hasMatch()
         && QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt()).isValid();
