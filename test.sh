@@ -13,9 +13,11 @@ cmake --build --preset sanitize
 cmake --preset debug >/dev/null
 cmake --build --preset debug
 
-# The calculation libraries under AddressSanitizer and UndefinedBehaviorSanitizer
-# first, then every test of the debug build, whose summary closes the run.
+# A few seconds of each fuzz target, then the calculation libraries under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then every test of the
+# debug build, whose summary closes the run.
 status=0
+fuzz/run.sh 4 || status=1
 ctest --preset sanitize || status=1
 ctest --preset debug || status=1
 exit $status

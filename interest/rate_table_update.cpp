@@ -1,10 +1,12 @@
 #include "interest/rate_table_update.h"
 
+#include "interest/rate_table.h"
 #include "money/money.h"
 #include "platform/atomic_file.h"
 #include "platform/ini_file.h"
 
-#include <QFile>
+#include <QDate>
+#include <QRegularExpression>
 #include <optional>
 
 namespace pellumo {
@@ -12,33 +14,49 @@ namespace {
 
 const QString Section = QStringLiteral("money");
 
-bool HasBandRates(const QString &filePath)
+// A benchmark lending rate has never come near either end; 0, a negative
+// rate or 1e300 can only be a damaged or forged table.
+bool IsPlausibleRate(const Money &percentPerYear)
+{
+    return percentPerYear > 0 && percentPerYear <= 100;
+}
+
+bool HasBandRates(const QByteArray &content)
 {
     for (const char *key : {"a", "b", "c", "d", "e"}) {
-        if (!ParseMoney(ReadIniString(filePath, Section, QLatin1String(key), QString())))
+        const auto rate = ParseMoney(ReadIniStringFrom(content, Section, QLatin1String(key), QString()));
+        if (!rate || !IsPlausibleRate(*rate))
             return false;
     }
     return true;
 }
 
-// Unlike RateTable::ReadVersion, a missing or unreadable number is no
-// version 1 here: a file without one is no rate table at all.
-bool HasVersionAtLeast(const QString &filePath, int publishedVersion)
+// The date is shown to the user unchanged next to the rates, so it must be a
+// real calendar day written the way the tables write it: a four-digit year,
+// then month and day, "2015年10月24日" (a leading zero allowed).
+bool IsAdjustmentDate(const QString &text)
 {
-    bool ok = false;
-    const int version = ReadIniString(filePath, Section, QStringLiteral("num"), QString()).toInt(&ok, 10);
-    return ok && version >= publishedVersion;
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{4})年([0-9]{1,2})月([0-9]{1,2})日")));
+    const QRegularExpressionMatch match = form.match(text);
+    return match.hasMatch()
+        && QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt()).isValid();
 }
 
-std::optional<QByteArray> ReadWhole(const QString &filePath)
+bool HasAdjustmentDate(const QByteArray &content)
 {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxIniFileSize)
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    const QString missing;  // the null string: no "bz" key at all
+    const QString date = ReadIniStringFrom(content, Section, QStringLiteral("bz"), missing);
+    return !date.isNull() && IsAdjustmentDate(date);
+}
+
+// Unlike RateTable::ReadVersion, a missing or unreadable number is no
+// version 1 here: a file without one is no rate table at all.
+bool HasVersionInRange(const QByteArray &content, int publishedVersion, int localVersion)
+{
+    bool ok = false;
+    const int version = ReadIniStringFrom(content, Section, QStringLiteral("num"), QString()).toInt(&ok, 10);
+    return ok && version >= publishedVersion && qint64(version) <= qint64(localVersion) + MaxVersionJump;
 }
 
 } // namespace
@@ -51,22 +69,21 @@ QUrl UpdateFileUrl(const QString &serverAddress, const char *path)
     return QUrl(base + QLatin1String(path));
 }
 
-bool ReadsAsRateTable(const QString &filePath, int publishedVersion)
+bool ReadsAsRateTable(const QByteArray &content, int publishedVersion, int localVersion)
 {
-    return HasVersionAtLeast(filePath, publishedVersion) && HasBandRates(filePath);
+    return HasVersionInRange(content, publishedVersion, localVersion) && HasBandRates(content)
+        && HasAdjustmentDate(content);
 }
 
 bool InstallRateTable(const QString &downloadedPath, const QString &tablePath, int publishedVersion)
 {
-    if (!ReadsAsRateTable(downloadedPath, publishedVersion))
-        return false;
+    const int localVersion = RateTable(tablePath).ReadVersion();
     // The checked bytes are copied rather than the file renamed: QSaveFile
     // replaces the target atomically on every platform, whereas a plain
     // rename refuses to overwrite on some.
-    const std::optional<QByteArray> bytes = ReadWhole(downloadedPath);
-    if (!bytes)
-        return false;
-    return WriteFileAtomically(tablePath, *bytes);
+    return InstallCheckedFile(downloadedPath, tablePath, MaxRateTableSize, [&](const QByteArray &content) {
+        return ReadsAsRateTable(content, publishedVersion, localVersion);
+    });
 }
 
 } // namespace pellumo

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <optional>
 
 namespace pellumo {
@@ -15,8 +16,8 @@ constexpr char Encoding[] = "GBK";
 
 // The file is parsed as GBK bytes; only the value asked for is decoded. In GBK
 // a byte from 0x81 to 0xFE starts a two-byte character whose second byte may
-// look like ASCII ('A', ']'), but never like '\n', '=' or a blank, so lines
-// and key/value splits can be found on the bytes directly.
+// look like ASCII ('A', ']'), but never like '\n', '\r', '=' or a blank, so
+// lines and key/value splits can be found on the bytes directly.
 bool IsLeadByte(char byte)
 {
     const auto value = static_cast<unsigned char>(byte);
@@ -60,22 +61,32 @@ bool SameName(QByteArrayView a, QByteArrayView b)
     return true;
 }
 
-// One line of the file as a range of bytes.
+bool IsLineBreak(char byte)
+{
+    return byte == '\n' || byte == '\r';
+}
+
+// One line of the file as a range of bytes. A line ends at "\r\n", "\n" or a
+// bare "\r" (old Mac files, or a file cut off between "\r" and "\n"): an
+// editor shows a bare "\r" as a line break, so the reader and the writer take
+// it as one too, and a key written after it stays a key of its own.
 struct ByteLine {
     qsizetype begin = 0;  // first byte of the text
-    qsizetype end = 0;    // one past the text, before any "\r\n" or "\n"
+    qsizetype end = 0;    // one past the text, before its line break
     qsizetype next = 0;   // first byte of the following line
 };
 
 ByteLine LineAt(const QByteArray &bytes, qsizetype begin)
 {
-    const qsizetype newline = bytes.indexOf('\n', begin);
     ByteLine line;
     line.begin = begin;
-    line.end = newline < 0 ? bytes.size() : newline;
-    line.next = newline < 0 ? bytes.size() : newline + 1;
-    if (line.end > begin && bytes.at(line.end - 1) == '\r')
-        --line.end;
+    line.end = begin;
+    while (line.end < bytes.size() && !IsLineBreak(bytes.at(line.end)))
+        ++line.end;
+    line.next = line.end;
+    if (line.next < bytes.size() && bytes.at(line.next++) == '\r' && line.next < bytes.size()
+        && bytes.at(line.next) == '\n')
+        ++line.next;
     return line;
 }
 
@@ -135,37 +146,81 @@ SectionRange FindSection(const QByteArray &bytes, QByteArrayView section)
     return range;
 }
 
+// A name or value as it stands in the file; none when it holds a line break
+// or does not come back unchanged through GBK (a character GBK lacks).
 std::optional<QByteArray> Encode(const QString &text)
 {
     if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
         return std::nullopt;
+    // ASCII stands for itself in GBK; only other text needs the converters,
+    // which are slow to open.
+    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii)
+        return text.toLatin1();
     QStringEncoder encoder(Encoding);
     QByteArray bytes = encoder.encode(text);
     if (encoder.hasError())
         return std::nullopt;
+    QStringDecoder decoder(Encoding);
+    if (QString(decoder.decode(bytes)) != text || decoder.hasError())
+        return std::nullopt;
     return bytes;
 }
 
-// Reads the file whole, unless it is missing, no regular file or too large.
+bool HasOuterBlanks(const QString &text)
+{
+    const auto isBlank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
+    return !text.isEmpty() && (isBlank(text.front()) || isBlank(text.back()));
+}
+
+// Whether a read finds exactly this section, key and value once written:
+// blanks around them would be trimmed, a "]" would end the section name, an
+// "=" would end the key, a key starting with "[" or ";" would be a header or
+// a comment, and a value is read up to MaxValueLength characters.
+bool ReadsBackAsWritten(const QString &section, const QString &key, const QString &value)
+{
+    if (section.isEmpty() || HasOuterBlanks(section) || section.contains(QLatin1Char(']')))
+        return false;
+    if (key.isEmpty() || HasOuterBlanks(key) || key.contains(QLatin1Char('='))
+        || key.startsWith(QLatin1Char('[')) || key.startsWith(QLatin1Char(';')))
+        return false;
+    return !HasOuterBlanks(value) && value.size() <= MaxValueLength;
+}
+
+// Reads the file whole, unless it is missing, no regular file, too large, or
+// changes size while being read.
 std::optional<QByteArray> ReadSmallFile(const QString &filePath)
 {
-    const QFileInfo info(filePath);
-    if (!info.isFile() || info.size() > MaxIniFileSize)
+    if (!QFileInfo(filePath).isFile())
         return std::nullopt;
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray bytes = file.read(MaxIniFileSize + 1);
-    if (bytes.size() > MaxIniFileSize || file.error() != QFileDevice::NoError)
+    const qint64 size = file.size();
+    if (size > MaxIniFileSize)
+        return std::nullopt;
+    // One byte more than the file holds shows whether it grew meanwhile.
+    QByteArray bytes = file.read(size + 1);
+    if (bytes.size() != size || file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
 }
 
+// New lines follow the file's own line breaks; a file without any gets "\r\n".
 QByteArray LineBreakOf(const QByteArray &bytes)
 {
-    if (bytes.contains("\r\n") || !bytes.contains('\n'))
+    if (bytes.contains("\r\n"))
         return QByteArrayLiteral("\r\n");
-    return QByteArrayLiteral("\n");
+    if (bytes.contains('\n'))
+        return QByteArrayLiteral("\n");
+    if (bytes.contains('\r'))
+        return QByteArrayLiteral("\r");
+    return QByteArrayLiteral("\r\n");
+}
+
+bool EndsWithLineBreak(const QByteArray &bytes)
+{
+    return !bytes.isEmpty() && IsLineBreak(bytes.back());
 }
 
 // Sets one key in the bytes of a file, touching no other line: the key's line
@@ -176,12 +231,12 @@ bool SetKey(QByteArray &bytes, const QString &section, const QString &key, const
     const auto sectionName = Encode(section);
     const auto keyName = Encode(key);
     const auto keyLine = Encode(key + QLatin1Char('=') + value);
-    if (!sectionName || !keyName || !keyLine)
+    if (!sectionName || !keyName || !keyLine || !ReadsBackAsWritten(section, key, value))
         return false;
     const QByteArray lineBreak = LineBreakOf(bytes);
     const SectionRange range = FindSection(bytes, *sectionName);
     if (!range.header) {
-        if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        if (!bytes.isEmpty() && !EndsWithLineBreak(bytes))
             bytes += lineBreak;
         bytes += '[' + *sectionName + ']' + lineBreak + *keyLine + lineBreak;
         return true;
@@ -207,20 +262,19 @@ bool SetKey(QByteArray &bytes, const QString &section, const QString &key, const
 
 } // namespace
 
-QString ReadIniString(const QString &filePath, const QString &section, const QString &key,
-                      const QString &defaultValue)
+QString ReadIniStringFrom(const QByteArray &content, const QString &section, const QString &key,
+                          const QString &defaultValue)
 {
     const auto sectionName = Encode(section);
     const auto keyName = Encode(key);
-    const auto bytes = ReadSmallFile(filePath);
-    if (!bytes || !sectionName || !keyName)
+    if (!sectionName || !keyName)
         return defaultValue;
-    const SectionRange range = FindSection(*bytes, *sectionName);
+    const SectionRange range = FindSection(content, *sectionName);
     if (!range.header)
         return defaultValue;
     for (qsizetype begin = range.header->next; begin < range.end;) {
-        const ByteLine line = LineAt(*bytes, begin);
-        const IniLine parsed = ParseLine(*bytes, line);
+        const ByteLine line = LineAt(content, begin);
+        const IniLine parsed = ParseLine(content, line);
         if (parsed.kind == LineKind::Key && SameName(parsed.name, *keyName)) {
             QStringDecoder decoder(Encoding);
             const QString value = decoder.decode(parsed.value);
@@ -229,6 +283,24 @@ QString ReadIniString(const QString &filePath, const QString &section, const QSt
         begin = line.next;
     }
     return defaultValue;
+}
+
+QString ReadIniString(const QString &filePath, const QString &section, const QString &key,
+                      const QString &defaultValue)
+{
+    const auto bytes = ReadSmallFile(filePath);
+    return bytes ? ReadIniStringFrom(*bytes, section, key, defaultValue) : defaultValue;
+}
+
+bool SetIniStrings(QByteArray &content, const QString &section, const IniValues &values)
+{
+    QByteArray changed = content;
+    for (const auto &[key, value] : values) {
+        if (!SetKey(changed, section, key, value))
+            return false;
+    }
+    content = changed;
+    return true;
 }
 
 bool WriteIniStrings(const QString &filePath, const QString &section, const IniValues &values)
@@ -240,10 +312,8 @@ bool WriteIniStrings(const QString &filePath, const QString &section, const IniV
             return false;
         bytes = *existing;
     }
-    for (const auto &[key, value] : values) {
-        if (!SetKey(bytes, section, key, value))
-            return false;
-    }
+    if (!SetIniStrings(bytes, section, values))
+        return false;
     return WriteFileAtomically(filePath, bytes);
 }
 

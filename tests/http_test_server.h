@@ -23,6 +23,7 @@ struct HttpResponse {
         Complete,  // status line, headers and the whole body, then close
         CutOff,    // announces the whole body, sends half of it, then closes
         Silent,    // reads the request and never answers
+        Unannounced,  // no Content-Length: the whole body, and the closed connection ends it
     };
 
     Delivery delivery = Delivery::Complete;
@@ -41,6 +42,7 @@ struct HttpResponse {
     }
     static HttpResponse cutOff(const QByteArray &body) { return {Delivery::CutOff, 200, body, {}}; }
     static HttpResponse silent() { return {Delivery::Silent, 200, {}, {}}; }
+    static HttpResponse unannounced(const QByteArray &body) { return {Delivery::Unannounced, 200, body, {}}; }
 };
 
 class HttpTestServer
@@ -126,7 +128,8 @@ private:
         if (response.delivery == HttpResponse::Delivery::Silent)
             return;
         QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + " Scripted\r\n";
-        head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+        if (response.delivery != HttpResponse::Delivery::Unannounced)
+            head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
         head += "Connection: close\r\n";
         for (const auto &[name, value] : response.headers)
             head += name + ": " + value + "\r\n";

@@ -78,6 +78,17 @@ void NetworkDownloaderTest::download_data()
     QTest::newRow("redirect to an error") << HttpResponse::redirect("/next") << HttpResponse::withStatus(404)
                                           << false << QByteArray();
     QTest::newRow("redirect loop") << HttpResponse::redirect("/file") << none << false << QByteArray();
+
+    // The size limit: 64 KiB, whether the server announces the length or not.
+    const QByteArray limit(64 * 1024, 'x');
+    QTest::newRow("body of exactly 64 KiB") << HttpResponse::ok(limit) << none << true << limit;
+    QTest::newRow("body one byte over 64 KiB") << HttpResponse::ok(limit + 'x') << none << false << QByteArray();
+    QTest::newRow("body of 64 KiB without announced length") << HttpResponse::unannounced(limit) << none << true
+                                                             << limit;
+    QTest::newRow("body of 1 MiB without announced length")
+        << HttpResponse::unannounced(QByteArray(1024 * 1024, 'x')) << none << false << QByteArray();
+    QTest::newRow("oversized body behind a redirect")
+        << HttpResponse::redirect("/next") << HttpResponse::ok(limit + 'x') << false << QByteArray();
 }
 
 // Each case downloads twice: into a path where no file is yet, and over an

@@ -50,6 +50,8 @@ private Q_SLOTS:
     void updateFileUrl();
     void readsAsRateTable_data();
     void readsAsRateTable();
+    void versionJumpCountsFromTheLocalTable_data();
+    void versionJumpCountsFromTheLocalTable();
     void installRateTable_data();
     void installRateTable();
 
@@ -126,23 +128,51 @@ void RateTableUpdateTest::readsAsRateTable_data()
 
     const QByteArray published = PublishedRateTable();
     const QByteArray rates = "[money]\r\na=4.35\r\nb=4.35\r\nc=4.75\r\nd=4.75\r\ne=4.9\r\n";
+    const QByteArray dated = rates + Gbk(QStringLiteral("bz=2015年10月24日\r\n"));
+    const auto withRate = [&](const QByteArray &rate) { return QByteArray(dated).replace("e=4.9", rate) + "num=2\r\n"; };
+    const auto withDate = [&](const QString &date) { return rates + Gbk(QStringLiteral("bz=") + date) + "\r\nnum=2\r\n"; };
 
     QTest::newRow("the published table at its own version") << published << 2 << true;
-    QTest::newRow("a table newer than the published version") << rates + "num=5\r\n" << 2 << true;
+    QTest::newRow("a table newer than the published version") << dated + "num=5\r\n" << 2 << true;
     QTest::newRow("a table older than the published version") << published << 3 << false;
     QTest::newRow("an error page served with status 200")
         << QByteArray("<html><body><h1>502 Bad Gateway</h1></body></html>") << 2 << false;
     QTest::newRow("cut off before the version line") << published.left(published.indexOf("num=")) << 2
                                                      << false;
-    QTest::newRow("a band rate missing") << QByteArray(rates).replace("d=4.75\r\n", "") + "num=2\r\n" << 2
+    QTest::newRow("a band rate missing") << QByteArray(dated).replace("d=4.75\r\n", "") + "num=2\r\n" << 2
                                          << false;
-    QTest::newRow("a band rate not a number") << QByteArray(rates).replace("e=4.9", "e=4,9") + "num=2\r\n"
-                                              << 2 << false;
-    QTest::newRow("version not a number") << rates + "num=two\r\n" << 1 << false;
+    QTest::newRow("a band rate not a number") << withRate("e=4,9") << 2 << false;
+    QTest::newRow("version not a number") << dated + "num=two\r\n" << 1 << false;
     QTest::newRow("keys outside section money")
-        << QByteArray(rates).replace("[money]", "[vrk]") + "num=2\r\n" << 2 << false;
+        << QByteArray(dated).replace("[money]", "[vrk]") + "num=2\r\n" << 2 << false;
     QTest::newRow("an empty file") << QByteArray("") << 1 << false;
     QTest::newRow("no file") << NoFile << 1 << false;
+
+    // A server that sends anything: rates outside (0, 100] percent a year.
+    QTest::newRow("rate of exactly 100 percent") << withRate("e=100") << 2 << true;
+    QTest::newRow("rate just above 0") << withRate("e=0.01") << 2 << true;
+    QTest::newRow("rate of 0") << withRate("e=0") << 2 << false;
+    QTest::newRow("negative rate") << withRate("e=-4.9") << 2 << false;
+    QTest::newRow("rate just above 100 percent") << withRate("e=100.01") << 2 << false;
+    QTest::newRow("rate of 1e300") << withRate("e=1e300") << 2 << false;
+
+    // The adjustment date is shown as it stands, so it must be a date.
+    QTest::newRow("date with one-digit month and day") << withDate(QStringLiteral("2011年7月7日")) << 2 << true;
+    QTest::newRow("date with leading zeros") << withDate(QStringLiteral("2011年07月07日")) << 2 << true;
+    QTest::newRow("no adjustment date") << rates + "num=2\r\n" << 2 << false;
+    QTest::newRow("empty adjustment date") << withDate(QString()) << 2 << false;
+    QTest::newRow("adjustment date as any text") << withDate(QStringLiteral("<script>alert(1)</script>")) << 2
+                                                 << false;
+    QTest::newRow("a day no calendar has") << withDate(QStringLiteral("2015年2月29日")) << 2 << false;
+    QTest::newRow("month 13") << withDate(QStringLiteral("2015年13月1日")) << 2 << false;
+    QTest::newRow("two-digit year") << withDate(QStringLiteral("15年10月24日")) << 2 << false;
+    QTest::newRow("full-width digits") << withDate(QStringLiteral("２０１５年１０月２４日")) << 2 << false;
+    QTest::newRow("text after the date") << withDate(QStringLiteral("2015年10月24日起")) << 2 << false;
+
+    // Local version 1 (set in the test): at most 1000 above it.
+    QTest::newRow("version 1000 above the local one") << dated + "num=1001\r\n" << 2 << true;
+    QTest::newRow("version 1001 above the local one") << dated + "num=1002\r\n" << 2 << false;
+    QTest::newRow("version 2147483647") << dated + "num=2147483647\r\n" << 2 << false;
 }
 
 void RateTableUpdateTest::readsAsRateTable()
@@ -150,7 +180,31 @@ void RateTableUpdateTest::readsAsRateTable()
     QFETCH(QByteArray, content);
     QFETCH(int, publishedVersion);
     QFETCH(bool, isRateTable);
-    QCOMPARE(ReadsAsRateTable(write(QStringLiteral("rate.download"), content), publishedVersion), isRateTable);
+    QCOMPARE(ReadsAsRateTable(content, publishedVersion, 1), isRateTable);
+}
+
+void RateTableUpdateTest::versionJumpCountsFromTheLocalTable_data()
+{
+    QTest::addColumn<int>("localVersion");
+    QTest::addColumn<int>("tableVersion");
+    QTest::addColumn<bool>("isRateTable");
+
+    QTest::newRow("local 5, table 1005") << 5 << 1005 << true;
+    QTest::newRow("local 5, table 1006") << 5 << 1006 << false;
+    QTest::newRow("local at the top of int, table as high") << 2147483647 << 2147483647 << true;
+    QTest::newRow("local negative, table 2") << -5 << 2 << true;
+}
+
+// The sum of the local version and the jump is taken in 64 bits, so a local
+// version near the top of int cannot wrap.
+void RateTableUpdateTest::versionJumpCountsFromTheLocalTable()
+{
+    QFETCH(int, localVersion);
+    QFETCH(int, tableVersion);
+    QFETCH(bool, isRateTable);
+    const QByteArray content = Gbk(QStringLiteral("[money]\na=4.35\nb=4.35\nc=4.75\nd=4.75\ne=4.9\n"
+                                                  "bz=2015年10月24日\nnum=%1\n").arg(tableVersion));
+    QCOMPARE(ReadsAsRateTable(content, 2, localVersion), isRateTable);
 }
 
 void RateTableUpdateTest::installRateTable_data()
@@ -169,6 +223,11 @@ void RateTableUpdateTest::installRateTable_data()
     QTest::newRow("error page where none was") << NoFile << errorPage << false;
     QTest::newRow("truncated table over a local one") << local << published.left(published.size() / 2) << false;
     QTest::newRow("no downloaded file") << local << NoFile << false;
+    QTest::newRow("table larger than 64 KiB") << local << published + QByteArray(MaxRateTableSize, ' ') << false;
+    QTest::newRow("version more than 1000 above the local table")
+        << local << QByteArray(published).replace("num=2", "num=1002") << false;
+    QTest::newRow("version 1000 above the local table")
+        << local << QByteArray(published).replace("num=2", "num=1001") << true;
 }
 
 // Whatever happens, set.rar ends up holding either exactly the downloaded

@@ -1,9 +1,11 @@
 # The Debian packages the build, the tests and the program need, and a
 # function that installs those still missing (as root directly, else sudo).
 
+# clang-14 and libclang-rt-14-dev (libFuzzer and the sanitizer runtimes of
+# that clang) build the fuzz targets of fuzz/run.sh.
 PELLUMO_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev libgmp-dev xvfb xauth
                   fonts-noto-cjk fonts-wqy-microhei fonts-arphic-uming
-                  desktop-file-utils appstream)
+                  desktop-file-utils appstream clang-14 libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=() package

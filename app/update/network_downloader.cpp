@@ -16,6 +16,10 @@ namespace {
 
 constexpr int MaxRedirects = 5;
 
+// The update's files are a few hundred bytes. A larger body is no file of
+// ours, and a server that streams without end must not fill the disk.
+constexpr qint64 MaxBodySize = 64 * 1024;
+
 // The busy cursor for as long as a download holds the window.
 class BusyCursor
 {
@@ -69,13 +73,20 @@ bool NetworkDownloader::download(const QUrl &url, const QString &filePath)
     BusyCursor busy;
     QNetworkAccessManager network;
     QNetworkReply *reply = network.get(RequestFor(url));
+    // The body is kept as it arrives, counted whatever length the server
+    // announces (or none); false, and the transfer aborted, once it exceeds
+    // MaxBodySize or cannot be written.
     bool written = true;
-    QObject::connect(reply, &QNetworkReply::readyRead, [&] {
-        if (target.write(reply->readAll()) < 0) {
+    qint64 received = 0;
+    const auto keep = [&](const QByteArray &chunk) {
+        received += chunk.size();
+        if (written && (received > MaxBodySize || target.write(chunk) < 0)) {
             written = false;
             reply->abort();
         }
-    });
+        return written;
+    };
+    QObject::connect(reply, &QNetworkReply::readyRead, [&] { keep(reply->readAll()); });
     QObject::connect(reply, &QNetworkReply::redirected,
                      [reply, &url](const QUrl &next) { AllowOnlySameScheme(reply, url, next); });
 
@@ -93,7 +104,7 @@ bool NetworkDownloader::download(const QUrl &url, const QString &filePath)
         reply->abort();
 
     const bool complete = written && reply->error() == QNetworkReply::NoError && HasSuccessStatus(*reply);
-    if (!complete || target.write(reply->readAll()) < 0) {
+    if (!complete || !keep(reply->readAll())) {
         target.cancelWriting();
         return false;
     }
