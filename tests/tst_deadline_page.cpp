@@ -53,6 +53,8 @@ struct DeadlineControls {
         return {dateText->text(), weekday->text(), mark->text(),
                 calendar->selectedDate().toString(Qt::ISODate)};
     }
+    // The deadline as one line; the page breaks it after "：" and before "（".
+    QString deadlineText() const { return statutoryDeadline->text().remove(QLatin1Char('\n')); }
     void typeOverCount(const QString &text)
     {
         count->selectAll();
@@ -284,6 +286,7 @@ void DeadlinePageTest::explanationFollowsPointer()
     const QRect shown = page.explanation->geometry();
     QVERIFY(shown.contains(page.calendar->geometry().topLeft()));
     QVERIFY(shown.contains(page.dateText->geometry().topLeft()));
+    QVERIFY(shown.contains(fixture.template control<QWidget>(QStringLiteral("OfficialCalendarBox"))->geometry()));
 
     QTest::mouseMove(page.start);
     QTRY_VERIFY(page.explanation->isHidden());
@@ -318,14 +321,14 @@ void DeadlinePageTest::signBeginsACount()
     page.start->setDate(QDate(2010, 5, 4));
     page.count->setText(QStringLiteral("1"));
     const QStringList previous = page.outputs();
-    const QString previousDeadline = page.statutoryDeadline->text();
+    const QString previousDeadline = page.deadlineText();
     QVERIFY(!previous[0].isEmpty());
 
     page.typeOverCount(sign);
     QVERIFY(fixture.boxes.boxes.isEmpty());
     QCOMPARE(page.count->text(), sign);
     QCOMPARE(page.outputs(), previous);
-    QCOMPARE(page.statutoryDeadline->text(), previousDeadline);
+    QCOMPARE(page.deadlineText(), previousDeadline);
 
     QTest::keyClick(page.count, Qt::Key_3);
     QVERIFY(fixture.boxes.boxes.isEmpty());
@@ -379,7 +382,7 @@ void DeadlinePageTest::officialCalendarLines()
 
     QCOMPARE(page.dateText->text(), dateText);
     QCOMPARE(page.dayKind->text(), dayKind);
-    QCOMPARE(page.statutoryDeadline->text(), deadline);
+    QCOMPARE(page.deadlineText(), deadline);
     QCOMPARE(page.coverage->text(), coverage);
     QVERIFY(fixture.boxes.boxes.isEmpty());
 }
@@ -399,7 +402,7 @@ void DeadlinePageTest::unitChoiceRecomputes()
     QCOMPARE(page.dateText->text(), QStringLiteral("2025年2月28日"));
     QCOMPARE(page.weekday->text(), QStringLiteral("星期五"));
     QCOMPARE(page.calendar->selectedDate(), QDate(2025, 2, 28));
-    QCOMPARE(page.statutoryDeadline->text(), QStringLiteral("期间届满日：2025年2月28日 星期五"));
+    QCOMPARE(page.deadlineText(), QStringLiteral("期间届满日：2025年2月28日 星期五"));
 
     page.unit->setCurrentIndex(page.unit->findText(QStringLiteral("月")));
     QCOMPARE(page.dateText->text(), QStringLiteral("2024年3月29日"));
@@ -441,17 +444,17 @@ void DeadlinePageTest::installedCalendar()
     DeadlineControls page(fixture);
     page.count->setText(QStringLiteral("30"));
     page.start->setDate(QDate(2027, 6, 1));
-    QCOMPARE(page.statutoryDeadline->text(), deadline);
+    QCOMPARE(page.deadlineText(), deadline);
     QCOMPARE(page.coverage->text(), coverage);
 
     // Installed (or replaced) while the page is open: the next calculation
     // reads it; removed again: the built-in calendar.
     QFile::remove(fixture.filePath(QStringLiteral("calendar.tsv")));
     RetypeCount(page.count, QStringLiteral("30"));
-    QCOMPARE(page.statutoryDeadline->text(), QStringLiteral("期间届满日：2027年7月1日 星期四"));
+    QCOMPARE(page.deadlineText(), QStringLiteral("期间届满日：2027年7月1日 星期四"));
     fixture.writeFile(QStringLiteral("calendar.tsv"), installed.isEmpty() ? QByteArray("damaged") : installed);
     RetypeCount(page.count, QStringLiteral("30"));
-    QCOMPARE(page.statutoryDeadline->text(), deadline);
+    QCOMPARE(page.deadlineText(), deadline);
 }
 
 // Days off and make-up working days of the month shown stand out; ordinary
@@ -464,6 +467,10 @@ void DeadlinePageTest::calendarMarksOfficialDays()
     page.count->setText(QStringLiteral("15"));
     page.start->setDate(QDate(2026, 9, 20));
     QCOMPARE(page.calendar->monthShown(), 10);
+    // Beside the calendar, the deadline's date never wraps in the middle.
+    QCOMPARE(page.statutoryDeadline->text().split(QLatin1Char('\n')),
+             QStringList({QStringLiteral("期间届满日："), QStringLiteral("2026年10月8日 星期四"),
+                          QStringLiteral("（10月5日为国庆节假期，顺延）")}));
 
     const auto foreground = [&](int month, int day) {
         return page.calendar->dateTextFormat(QDate(2026, month, day)).foreground().color();

@@ -78,6 +78,16 @@ void MarkOfficialDays(QCalendarWidget *calendar, const OfficialCalendar &officia
     }
 }
 
+// The deadline line in the narrow column beside the calendar: the date with
+// its weekday on a line of its own, so that a wrap never splits the date.
+QString DeadlineLines(const QString &deadlineText)
+{
+    QString lines = deadlineText;
+    lines.replace(QStringLiteral("："), QStringLiteral("：\n"));
+    lines.replace(QStringLiteral("（"), QStringLiteral("\n（"));
+    return lines;
+}
+
 QString InstalledCalendarPath(const PageServices &services)
 {
     return services.settingsFiles->pathForReading(QLatin1String(InstalledOfficialCalendarName));
@@ -177,7 +187,7 @@ void DeadlinePage::showOfficialCalendar(const QDate &day, qint32 count)
     const StatutoryDeadline deadline =
         ComputeStatutoryDeadline(m_ui->DateTimePicker1->date(), count, selectedUnit(), calendar);
     m_ui->LabelDayKind->setText(DayKindText(day, calendar));
-    m_ui->LabelStatutoryDeadline->setText(StatutoryDeadlineText(deadline, calendar));
+    m_ui->LabelStatutoryDeadline->setText(DeadlineLines(StatutoryDeadlineText(deadline, calendar)));
     m_ui->LabelCoverage->setText(CoverageNote(deadline.valid ? deadline.deadline : day, calendar));
 }
 
