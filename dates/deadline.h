@@ -1,9 +1,10 @@
 #pragma once
 
-// The date page: the calendar day that lies a number of days after a starting
-// day. Counting begins on the day after the start, so 5 days from 1 October
-// 2007 is 6 October 2007; the sum is of calendar days only, and a result on a
-// weekend day or a holiday is marked, not moved.
+// The date page: the calendar day that lies a number of days (or months, or
+// years) after a starting day. Counting begins on the day after the start, so
+// 5 days from 1 October 2007 is 6 October 2007; a result on a weekend day or a
+// holiday is marked, not moved (the statutory deadline, which moves, is
+// ComputeStatutoryDeadline's).
 
 #include "dates/statutory_deadline.h"
 
