@@ -44,16 +44,14 @@ std::optional<qint32> ReadDayCount(const QString &text)
     return static_cast<qint32>(negative ? -magnitude : magnitude);
 }
 
-// Start plus count in 64-bit Julian days, so that no count, however large,
-// wraps into a date the calendar can show.
-std::optional<QDate> ResultDate(const QDate &start, qint32 count)
+// A sign typed as the first character of a count, after any leading blanks:
+// the beginning of a number, not yet a wrong one.
+bool IsUnfinishedCount(const QString &text)
 {
-    if (!start.isValid())
-        return std::nullopt;
-    const qint64 day = start.toJulianDay() + count;
-    if (day < EarliestCalendarDate().toJulianDay() || day > LatestCalendarDate().toJulianDay())
-        return std::nullopt;
-    return QDate::fromJulianDay(day);
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == QLatin1Char(' '))
+        ++i;
+    return i + 1 == text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'));
 }
 
 } // namespace
@@ -87,18 +85,20 @@ QDate LatestCalendarDate()
     return QDate(9999, 12, 31);
 }
 
-DeadlineOutcome ComputeDeadline(const QDate &start, const QString &countText)
+DeadlineOutcome ComputeDeadline(const QDate &start, const QString &countText, PeriodUnit unit)
 {
     using Kind = DeadlineOutcome::Kind;
     if (countText.isEmpty())
         return {};
+    if (IsUnfinishedCount(countText))
+        return {Kind::Unfinished, {}, 0};
     const std::optional<qint32> count = ReadDayCount(countText);
-    const std::optional<QDate> date = count ? ResultDate(start, *count) : std::nullopt;
+    const std::optional<QDate> date = count ? PeriodEnd(start, *count, unit) : std::nullopt;
     if (!date)
-        return {Kind::Failure, {}};
+        return {Kind::Failure, {}, 0};
     const DeadlineResult result{*date, DateText(*date), WeekdayText(*date), WeekendPart(*date),
                                 HolidayPart(*date)};
-    return {Kind::Result, result};
+    return {Kind::Result, result, *count};
 }
 
 } // namespace pellumo

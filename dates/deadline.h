@@ -1,9 +1,12 @@
 #pragma once
 
-// The date page: the calendar day that lies a number of days after a starting
-// day. Counting begins on the day after the start, so 5 days from 1 October
-// 2007 is 6 October 2007; the sum is of calendar days only, and a result on a
-// weekend day or a holiday is marked, not moved.
+// The date page: the calendar day that lies a number of days (or months, or
+// years) after a starting day. Counting begins on the day after the start, so
+// 5 days from 1 October 2007 is 6 October 2007; a result on a weekend day or a
+// holiday is marked, not moved (the statutory deadline, which moves, is
+// ComputeStatutoryDeadline's).
+
+#include "dates/statutory_deadline.h"
 
 #include <QDate>
 #include <QString>
@@ -20,16 +23,23 @@ struct DeadlineResult {
 };
 
 struct DeadlineOutcome {
-    enum class Kind { Nothing, Result, Failure };
+    enum class Kind { Nothing, Unfinished, Result, Failure };
     Kind kind = Kind::Nothing;
     DeadlineResult result;  // for Kind::Result
+    qint32 count = 0;       // for Kind::Result: the count as read
 };
 
-// Nothing for an empty count text (the page keeps what it shows). Failure when
-// the count is not a whole decimal number in the signed 32-bit range (leading
-// blanks and one sign allowed, nothing after the digits), when the start is
-// not a valid date, or when the result lies outside the calendar's range.
-DeadlineOutcome ComputeDeadline(const QDate &start, const QString &countText);
+// Nothing for an empty count text (the page keeps what it shows). Unfinished
+// for a sign typed as the first character of a count ("-", "+", after
+// leading blanks): the user is in the middle of typing a number, so the page
+// keeps what it shows as well. Failure when the count is not a whole decimal
+// number in the signed 32-bit range (leading blanks and one sign allowed,
+// nothing after the digits), when the start is not a valid date, or when the
+// result lies outside the calendar's range. The result is the start plus the
+// count in the unit given: calendar days, or months and years ending on the
+// day of the same number (the month's last day when it has none).
+DeadlineOutcome ComputeDeadline(const QDate &start, const QString &countText,
+                                PeriodUnit unit = PeriodUnit::Days);
 
 // "2007年10月6日": year, month and day without leading zeros.
 QString DateText(const QDate &date);

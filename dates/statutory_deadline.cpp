@@ -13,33 +13,37 @@ bool InCalendarRange(const QDate &day)
     return day.isValid() && day >= EarliestCalendarDate() && day <= LatestCalendarDate();
 }
 
-// The start plus the count in 64-bit arithmetic, so that no count wraps into
-// a day the date page can show; nullopt outside that range.
-std::optional<QDate> NominalLastDay(const QDate &start, int count, PeriodUnit unit)
+} // namespace
+
+std::optional<QDate> PeriodEnd(const QDate &start, qint64 count, PeriodUnit unit)
 {
+    if (!start.isValid())
+        return std::nullopt;
     if (unit == PeriodUnit::Days) {
-        const QDate day = QDate::fromJulianDay(start.toJulianDay() + count);
-        return InCalendarRange(day) ? std::optional(day) : std::nullopt;
+        const qint64 julianDay = start.toJulianDay() + count;
+        if (julianDay < EarliestCalendarDate().toJulianDay() || julianDay > LatestCalendarDate().toJulianDay())
+            return std::nullopt;
+        return QDate::fromJulianDay(julianDay);
     }
-    const qint64 months = unit == PeriodUnit::Years ? qint64(count) * 12 : qint64(count);
+    const qint64 months = unit == PeriodUnit::Years ? count * 12 : count;
     const qint64 monthIndex = qint64(start.year()) * 12 + (start.month() - 1) + months;
-    if (monthIndex > qint64(LatestCalendarDate().year()) * 12 + 11)
+    const qint64 firstIndex = qint64(EarliestCalendarDate().year()) * 12 + (EarliestCalendarDate().month() - 1);
+    const qint64 lastIndex = qint64(LatestCalendarDate().year()) * 12 + (LatestCalendarDate().month() - 1);
+    if (monthIndex < firstIndex || monthIndex > lastIndex)
         return std::nullopt;
     const int year = static_cast<int>(monthIndex / 12);
     const int month = static_cast<int>(monthIndex % 12) + 1;
     // 民法典 第二百零二条: no day of that number, so the month's last day.
-    const int day = std::min(start.day(), QDate(year, month, 1).daysInMonth());
-    return QDate(year, month, day);
+    const QDate day(year, month, std::min(start.day(), QDate(year, month, 1).daysInMonth()));
+    return InCalendarRange(day) ? std::optional(day) : std::nullopt;
 }
-
-} // namespace
 
 StatutoryDeadline ComputeStatutoryDeadline(const QDate &start, int count, PeriodUnit unit,
                                            const OfficialCalendar &calendar)
 {
     if (count <= 0 || !InCalendarRange(start))
         return {};
-    const std::optional<QDate> nominal = NominalLastDay(start, count, unit);
+    const std::optional<QDate> nominal = PeriodEnd(start, count, unit);
     if (!nominal)
         return {};
     StatutoryDeadline result{true, *nominal, *nominal, false};

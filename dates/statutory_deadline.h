@@ -9,6 +9,7 @@
 #include "dates/official_calendar.h"
 
 #include <QDate>
+#include <optional>
 
 namespace pellumo {
 
@@ -20,6 +21,11 @@ struct StatutoryDeadline {
     QDate deadline;            // nominal, or the first day after it that is not a rest day
     bool beyondCoverage = false;   // some day examined lies after coveredUntil()
 };
+
+// The start plus the count in the unit, with no rest day moved; nullopt when
+// the start is no valid date or that day lies outside the date page's range. Computed in 64
+// bits, so that no count wraps into a day the page can show.
+std::optional<QDate> PeriodEnd(const QDate &start, qint64 count, PeriodUnit unit);
 
 StatutoryDeadline ComputeStatutoryDeadline(const QDate &start, int count, PeriodUnit unit,
                                            const OfficialCalendar &calendar);

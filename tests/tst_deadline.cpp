@@ -9,6 +9,7 @@ using namespace pellumo;
 using Kind = DeadlineOutcome::Kind;
 
 Q_DECLARE_METATYPE(DeadlineOutcome::Kind)
+Q_DECLARE_METATYPE(pellumo::PeriodUnit)
 
 class DeadlineTest : public QObject
 {
@@ -19,6 +20,8 @@ private Q_SLOTS:
     void result();
     void countText_data();
     void countText();
+    void periodUnits_data();
+    void periodUnits();
     void calendarRange_data();
     void calendarRange();
     void textsOfAnyLength_data();
@@ -122,7 +125,12 @@ void DeadlineTest::countText_data()
     QTest::newRow("blank between sign and digits") << "- 3" << Kind::Failure << 0;
     QTest::newRow("blank between digits") << "1 2" << Kind::Failure << 0;
     QTest::newRow("blanks only") << " " << Kind::Failure << 0;
-    QTest::newRow("lone minus") << "-" << Kind::Failure << 0;
+    // A sign is how a negative or signed count begins: not wrong yet.
+    QTest::newRow("lone minus is unfinished") << "-" << Kind::Unfinished << 0;
+    QTest::newRow("lone plus is unfinished") << "+" << Kind::Unfinished << 0;
+    QTest::newRow("blanks, then a lone sign is unfinished") << "  -" << Kind::Unfinished << 0;
+    QTest::newRow("sign, then a blank") << "- " << Kind::Failure << 0;
+    QTest::newRow("lone sign after a letter") << "a-" << Kind::Failure << 0;
     QTest::newRow("two signs") << "+-5" << Kind::Failure << 0;
     QTest::newRow("decimal") << "1.5" << Kind::Failure << 0;
     QTest::newRow("letters") << "abc" << Kind::Failure << 0;
@@ -152,8 +160,60 @@ void DeadlineTest::countText()
     const QDate start(2000, 1, 1);
     const DeadlineOutcome outcome = ComputeDeadline(start, text);
     QCOMPARE(outcome.kind, kind);
-    if (kind == Kind::Result)
+    if (kind == Kind::Result) {
         QCOMPARE(outcome.result.date, start.addDays(days));
+        QCOMPARE(outcome.count, days);
+    }
+}
+
+void DeadlineTest::periodUnits_data()
+{
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<PeriodUnit>("unit");
+    QTest::addColumn<QDate>("expected");  // invalid: Failure
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("days are the default sum")
+        << QDate(2007, 10, 1) << "5" << PeriodUnit::Days << QDate(2007, 10, 6) << "假日 国庆节 ";
+    QTest::newRow("a month from 31 January ends on the last day of February")
+        << QDate(2026, 1, 31) << "1" << PeriodUnit::Months << QDate(2026, 2, 28) << "假日 ";
+    QTest::newRow("a month from 31 January of a leap year")
+        << QDate(2024, 1, 31) << "1" << PeriodUnit::Months << QDate(2024, 2, 29) << "";
+    QTest::newRow("months across the year end")
+        << QDate(2026, 11, 15) << "3" << PeriodUnit::Months << QDate(2027, 2, 15) << "";
+    QTest::newRow("minus one month back to a shorter month")
+        << QDate(2026, 3, 31) << "-1" << PeriodUnit::Months << QDate(2026, 2, 28) << "假日 ";
+    QTest::newRow("a year from a leap day")
+        << QDate(2024, 2, 29) << "1" << PeriodUnit::Years << QDate(2025, 2, 28) << "";
+    QTest::newRow("four years from a leap day")
+        << QDate(2024, 2, 29) << "4" << PeriodUnit::Years << QDate(2028, 2, 29) << "";
+    QTest::newRow("a month past the calendar's last month")
+        << QDate(9999, 12, 15) << "1" << PeriodUnit::Months << QDate() << "";
+    QTest::newRow("a month back before the calendar's first day")
+        << QDate(1752, 10, 1) << "-1" << PeriodUnit::Months << QDate() << "";
+    QTest::newRow("the largest count in years must not wrap")
+        << QDate(2000, 1, 1) << "2147483647" << PeriodUnit::Years << QDate() << "";
+    QTest::newRow("the smallest count in years must not wrap")
+        << QDate(2000, 1, 1) << "-2147483648" << PeriodUnit::Years << QDate() << "";
+}
+
+// The result row shows the start plus the count in the unit chosen, marked
+// by the same rules as a sum of days.
+void DeadlineTest::periodUnits()
+{
+    QFETCH(QDate, start);
+    QFETCH(QString, count);
+    QFETCH(PeriodUnit, unit);
+    QFETCH(QDate, expected);
+    QFETCH(QString, mark);
+    const DeadlineOutcome outcome = ComputeDeadline(start, count, unit);
+    QCOMPARE(outcome.kind, expected.isValid() ? Kind::Result : Kind::Failure);
+    QCOMPARE(outcome.result.date, expected);
+    if (expected.isValid()) {
+        QCOMPARE(outcome.result.dateText, DateText(expected));
+        QCOMPARE(outcome.result.mark(), mark);
+        QCOMPARE(outcome.count, count.toInt());
+    }
 }
 
 void DeadlineTest::calendarRange_data()

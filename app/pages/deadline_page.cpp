@@ -4,9 +4,14 @@
 #include "app/widgets/amount_fields.h"
 #include "app/widgets/result_button.h"
 #include "app/window/window_styles.h"
+#include "app/services/settings_files.h"
+#include "dates/calendar_texts.h"
 #include "dates/deadline.h"
+#include "dates/official_calendar_update.h"
 #include "ui_deadline_page.h"
 
+#include <QColor>
+#include <QComboBox>
 #include <QPalette>
 #include <QTextCharFormat>
 
@@ -40,10 +45,59 @@ void SetUpMonthCalendar(QCalendarWidget *calendar)
     calendar->setPalette(palette);
 }
 
+// The days of the month shown that the official calendar makes days off
+// (red on pale red) or working days although they fall on a weekend (navy on
+// pale blue); the neighbouring months' days stay grey.
+void MarkOfficialDays(QCalendarWidget *calendar, const OfficialCalendar &official)
+{
+    QTextCharFormat dayOff;
+    dayOff.setForeground(QColor(0xd0, 0x00, 0x00));
+    dayOff.setBackground(QColor(0xff, 0xe4, 0xe4));
+    QTextCharFormat makeUpWorkingDay;
+    makeUpWorkingDay.setForeground(QColor(0x00, 0x00, 0x80));
+    makeUpWorkingDay.setBackground(QColor(0xdc, 0xe6, 0xf8));
+    QTextCharFormat plain;
+    plain.setForeground(calendar->palette().brush(QPalette::Active, QPalette::Text));
+
+    calendar->setDateTextFormat(QDate(), QTextCharFormat());  // forgets every day's format
+    calendar->setDateTextFormat(QDate::currentDate(), plain);
+    const QDate first(calendar->yearShown(), calendar->monthShown(), 1);
+    for (QDate day = first; day.isValid() && day.month() == first.month(); day = day.addDays(1)) {
+        switch (official.kind(day)) {
+        case DayKind::OfficialDayOff:
+        case DayKind::ComputedHoliday:
+            calendar->setDateTextFormat(day, dayOff);
+            break;
+        case DayKind::MakeUpWorkingDay:
+            calendar->setDateTextFormat(day, makeUpWorkingDay);
+            break;
+        case DayKind::WorkingDay:
+        case DayKind::Weekend:
+            break;
+        }
+    }
+}
+
+// The deadline line in the narrow column beside the calendar: the date with
+// its weekday on a line of its own, so that a wrap never splits the date.
+QString DeadlineLines(const QString &deadlineText)
+{
+    QString lines = deadlineText;
+    lines.replace(QStringLiteral("："), QStringLiteral("：\n"));
+    lines.replace(QStringLiteral("（"), QStringLiteral("\n（"));
+    return lines;
+}
+
+QString InstalledCalendarPath(const PageServices &services)
+{
+    return services.settingsFiles->pathForReading(QLatin1String(InstalledOfficialCalendarName));
+}
+
 }  // namespace
 
 DeadlinePage::DeadlinePage(const PageServices &services, QWidget *parent)
-    : Page(services, parent), m_ui(std::make_unique<Ui::DeadlinePage>())
+    : Page(services, parent), m_ui(std::make_unique<Ui::DeadlinePage>()),
+      m_officialCalendar(InstalledCalendarPath(services))
 {
     {
         const StylesWhileBuilding styles;
@@ -61,7 +115,10 @@ DeadlinePage::DeadlinePage(const PageServices &services, QWidget *parent)
     m_ui->DateTimePicker1->setDateRange(EarliestCalendarDate(), LatestCalendarDate());
     m_ui->DateTimePicker1->setDate(QDate::currentDate());
     m_ui->GGdate->setSelectedDate(QDate::currentDate());
+    MarkOfficialDays(m_ui->GGdate, m_officialCalendar.calendar());
 
+    bind(m_ui->GGdate, &QCalendarWidget::currentPageChanged, &DeadlinePage::GGdatePageChange);
+    bind(m_ui->ComboBoxUnit, &QComboBox::currentIndexChanged, &DeadlinePage::SpeedButton1Click);
     bind(m_ui->DateTimePicker1, &QDateEdit::dateChanged, &DeadlinePage::SpeedButton1Click);
     bind(m_ui->Edit2, &QLineEdit::textChanged, &DeadlinePage::SpeedButton1Click);
     bind(m_ui->Edit2, &QLineEdit::returnPressed, &DeadlinePage::Edit2KeyPress);
@@ -81,8 +138,9 @@ void DeadlinePage::Edit2KeyPress()
 void DeadlinePage::SpeedButton1Click()
 {
     const DeadlineOutcome outcome =
-        ComputeDeadline(m_ui->DateTimePicker1->date(), m_ui->Edit2->text());
-    if (outcome.kind == DeadlineOutcome::Kind::Nothing)
+        ComputeDeadline(m_ui->DateTimePicker1->date(), m_ui->Edit2->text(), selectedUnit());
+    // An empty count, or a sign that begins one: the results stay.
+    if (outcome.kind == DeadlineOutcome::Kind::Nothing || outcome.kind == DeadlineOutcome::Kind::Unfinished)
         return;
     // The mark goes first: while the message below is open it is already
     // empty, and the other outputs still show the previous calculation.
@@ -96,12 +154,46 @@ void DeadlinePage::SpeedButton1Click()
         m_ui->Edit2->setText(QStringLiteral("0"));
         return;
     }
+    // A calendar installed by the update since the last calculation.
+    if (m_officialCalendar.refresh())
+        MarkOfficialDays(m_ui->GGdate, m_officialCalendar.calendar());
     const DeadlineResult &result = outcome.result;
     m_ui->GGdate->setSelectedDate(result.date);
     m_ui->Edit5->setText(result.dateText);
     m_ui->Label13->setText(result.weekdayText);
     m_ui->Label14->setText(result.weekendPart);
     m_ui->Label14->setText(m_ui->Label14->text() + result.holidayPart);
+    showOfficialCalendar(result.date, outcome.count);
+}
+
+PeriodUnit DeadlinePage::selectedUnit() const
+{
+    switch (m_ui->ComboBoxUnit->currentIndex()) {
+    case 1:
+        return PeriodUnit::Months;
+    case 2:
+        return PeriodUnit::Years;
+    default:
+        return PeriodUnit::Days;
+    }
+}
+
+// The result day's kind, the last day of the period under 民事诉讼法 第八十五条
+// (no line for a count of zero or less), and what the calendar does not know
+// about the latest day it looked at.
+void DeadlinePage::showOfficialCalendar(const QDate &day, qint32 count)
+{
+    const OfficialCalendar &calendar = m_officialCalendar.calendar();
+    const StatutoryDeadline deadline =
+        ComputeStatutoryDeadline(m_ui->DateTimePicker1->date(), count, selectedUnit(), calendar);
+    m_ui->LabelDayKind->setText(DayKindText(day, calendar));
+    m_ui->LabelStatutoryDeadline->setText(DeadlineLines(StatutoryDeadlineText(deadline, calendar)));
+    m_ui->LabelCoverage->setText(CoverageNote(deadline.valid ? deadline.deadline : day, calendar));
+}
+
+void DeadlinePage::GGdatePageChange()
+{
+    MarkOfficialDays(m_ui->GGdate, m_officialCalendar.calendar());
 }
 
 void DeadlinePage::SpeedButton2MouseEnter()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/pages/official_calendar_source.h"
 #include "app/pages/page.h"
+#include "dates/statutory_deadline.h"
 
 #include <memory>
 
@@ -10,8 +12,10 @@ class DeadlinePage;
 
 namespace pellumo {
 
-// The page "日期计算": the day a number of days after a start day, its
-// weekday, and whether it falls on a weekend or an official day off.
+// The page "日期计算": the day a number of days (or months, or years) after a
+// start day, its weekday, whether it falls on a weekend or a holiday, its
+// kind in the official calendar, and the statutory deadline: the first day
+// from it that is no rest day.
 class DeadlinePage : public Page
 {
     Q_OBJECT
@@ -24,8 +28,13 @@ private:
     void SpeedButton1Click();
     void SpeedButton2MouseEnter();
     void SpeedButton2MouseLeave();
+    void GGdatePageChange();
+
+    PeriodUnit selectedUnit() const;
+    void showOfficialCalendar(const QDate &day, qint32 count);
 
     std::unique_ptr<Ui::DeadlinePage> m_ui;
+    OfficialCalendarSource m_officialCalendar;
 };
 
 } // namespace pellumo

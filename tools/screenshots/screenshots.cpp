@@ -14,6 +14,7 @@
 #include "app/window/window_styles.h"
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -37,6 +38,22 @@ bool Save(QWidget *widget, const QString &path)
     const bool saved = widget->grab().save(path);
     std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
     return saved;
+}
+
+// The date page with a start and a count typed in, on its tab.
+bool SaveDatePage(QWidget *window, QTabWidget *tabs, const QDate &start, const QString &count,
+                  const QString &path)
+{
+    auto *startPicker = window->findChild<QDateEdit *>(QStringLiteral("DateTimePicker1"));
+    auto *countField = window->findChild<QLineEdit *>(QStringLiteral("Edit2"));
+    for (int index = 0; index < tabs->count(); ++index) {
+        if (tabs->widget(index)->isAncestorOf(startPicker))
+            tabs->setCurrentIndex(index);
+    }
+    countField->setText(count);
+    startPicker->setDate(start);
+    QTest::qWait(200);
+    return Save(window, path);
 }
 
 } // namespace
@@ -84,6 +101,12 @@ int main(int argc, char *argv[])
         QTest::qWait(200);
         allSaved &= Save(&window, output.filePath(QStringLiteral("tab%1.png").arg(index + 1)));
     }
+
+    // The statutory deadline moved by a holiday, and in a year the notices do not cover yet.
+    allSaved &= SaveDatePage(&window, tabs, QDate(2026, 9, 20), QStringLiteral("15"),
+                             output.filePath(QStringLiteral("date_moved_deadline.png")));
+    allSaved &= SaveDatePage(&window, tabs, QDate(2027, 6, 1), QStringLiteral("30"),
+                             output.filePath(QStringLiteral("date_uncovered_year.png")));
 
     tabs->setCurrentIndex(0);
     QTest::qWait(100);
