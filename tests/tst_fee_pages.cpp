@@ -60,6 +60,8 @@ private Q_SLOTS:
     void choiceRecalculatesOnlyWhenTheUserMakesIt();
     void rejectedAmountEmptiesTheField_data();
     void rejectedAmountEmptiesTheField();
+    void unfinishedAmountKeepsTheResults_data();
+    void unfinishedAmountKeepsTheResults();
     void enterEmptiesTheFieldAndKeepsTheResults_data();
     void enterEmptiesTheFieldAndKeepsTheResults();
     void keyboardFocusLeavesTheTextUnselected();
@@ -113,8 +115,8 @@ void FeePagesTest::typeAmount(const QString &field, const QString &text)
     QCOMPARE(edit->text(), text);
 }
 
-// The whole text at once, as pasted: amounts below one yuan cannot be typed
-// key by key, since the "0" they start with is rejected at once.
+// The whole text at once, as pasted: judged as one amount, never as the
+// beginnings it would pass through when typed.
 void FeePagesTest::pasteAmount(const QString &field, const QString &text)
 {
     auto *edit = m_fixture->control<QLineEdit>(field);
@@ -172,6 +174,8 @@ void FeePagesTest::acceptanceFees_data()
     QTest::addColumn<QString>("reading");
 
     QTest::newRow("one fen") << "0.01" << "50.00" << "50.00" << "100.00" << "零元一分";
+    QTest::newRow("half a yuan") << "0.5" << "50.00" << "50.00" << "100.00" << "零元五角";
+    QTest::newRow("fraction without leading zero") << ".5" << "50.00" << "50.00" << "100.00" << "零元五角";
     QTest::newRow("top of the 2.5% bracket") << "100000" << "2300.00" << "50.00" << "600.00" << "一十万元";
     QTest::newRow("exponent form") << "1e5" << "2300.00" << "50.00" << "600.00" << "一十万元";
     QTest::newRow("blanks around the number") << " 150000 " << "3300.00" << "50.00" << "850.00" << "一十五万元";
@@ -184,7 +188,7 @@ void FeePagesTest::acceptanceFees()
 {
     QFETCH(QString, amount);
     m_fixture->open();
-    pasteAmount(QStringLiteral("edtBd"), amount);
+    typeAmount(QStringLiteral("edtBd"), amount);  // key by key, "0.01" through "0" and "0."
     QCOMPARE(m_fixture->control<QLineEdit>(QStringLiteral("edtBd"))->text(), amount);
     QTEST(caption(QStringLiteral("SpeedButton3")), "property");
     QTEST(caption(QStringLiteral("SpeedButton5")), "divorce");
@@ -297,7 +301,7 @@ void FeePagesTest::applicationFees()
     QFETCH(QStringList, fees);
     m_fixture->open();
     showPage(QStringLiteral("TabSheet5"));
-    pasteAmount(QStringLiteral("Edit7"), amount);
+    typeAmount(QStringLiteral("Edit7"), amount);  // key by key, "0.01" through "0" and "0."
     chooseWithKeyboard(QStringLiteral("ComboBox3"), form);
     QCOMPARE(caption(QStringLiteral("SpeedButton4")), fees[0]);
     QCOMPARE(caption(QStringLiteral("SpeedButton7")), fees[1]);
@@ -367,7 +371,8 @@ void FeePagesTest::rejectedAmountEmptiesTheField_data()
 
     const QStringList acceptanceBoxes = Texts({"ComboBox1", "ComboBox2"});
     const QStringList applicationBoxes = Texts({"ComboBox3"});
-    const QStringList texts = Texts({"abc", "0", "-5"});
+    // Typing on cannot make any of these an amount above zero.
+    const QStringList texts = Texts({"abc", "1,000", "1.2.", "-5", "-", "-0", "0e", "0e5", "0 "});
     for (const QString &text : texts) {
         QTest::addRow("acceptance fee, \"%s\"", qPrintable(text))
             << "TabSheet1" << "edtBd" << text << acceptanceBoxes << "SpeedButton3" << "Label24";
@@ -397,6 +402,51 @@ void FeePagesTest::rejectedAmountEmptiesTheField()
     QCOMPARE(edit->text(), QString());
     for (const QString &name : comboBoxes)
         QVERIFY(!m_fixture->control<QComboBox>(name)->isEnabled());
+    QCOMPARE(caption(button), resultBefore);
+    QCOMPARE(labelText(reading), readingBefore);
+    QVERIFY(m_fixture->boxes.boxes.isEmpty());
+}
+
+// An entry that typing on can still make an amount above zero: the text
+// stays, and so do the results, the reading and the drop-downs.
+void FeePagesTest::unfinishedAmountKeepsTheResults_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("comboBoxes");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("reading");
+
+    const QStringList acceptanceBoxes = Texts({"ComboBox1", "ComboBox2"});
+    const QStringList applicationBoxes = Texts({"ComboBox3"});
+    const QStringList texts = Texts({"0", "0.", "0.0", ".", "+", "+0", " "});
+    for (const QString &text : texts) {
+        QTest::addRow("acceptance fee, \"%s\"", qPrintable(text))
+            << "TabSheet1" << "edtBd" << text << acceptanceBoxes << "SpeedButton3" << "Label24";
+        QTest::addRow("application fee, \"%s\"", qPrintable(text))
+            << "TabSheet5" << "Edit7" << text << applicationBoxes << "SpeedButton4" << "Label25";
+    }
+}
+
+void FeePagesTest::unfinishedAmountKeepsTheResults()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QStringList, comboBoxes);
+    QFETCH(QString, button);
+    QFETCH(QString, reading);
+    m_fixture->open();
+    showPage(page);
+    typeAmount(field, QStringLiteral("100000"));
+    const QString resultBefore = caption(button);
+    const QString readingBefore = labelText(reading);
+
+    typeAmount(field, text);
+
+    for (const QString &name : comboBoxes)
+        QVERIFY(m_fixture->control<QComboBox>(name)->isEnabled());
     QCOMPARE(caption(button), resultBefore);
     QCOMPARE(labelText(reading), readingBefore);
     QVERIFY(m_fixture->boxes.boxes.isEmpty());

@@ -143,6 +143,8 @@ private Q_SLOTS:
     void interestResult_data();
     void interestResult();
     void amountThatIsNoNumberBecomesZero();
+    void unfinishedAmountKeepsResult_data();
+    void unfinishedAmountKeepsResult();
     void hugeAmountTypedOverFiftyYears();
     void endBeforeStartKeepsMemo_data();
     void endBeforeStartKeepsMemo();
@@ -157,6 +159,8 @@ private Q_SLOTS:
     void eachDamagesInputRecalculates();
     void switchingRateKindRecalculatesAtOnce();
     void rateThatIsNoNumberShowsErrorDisplay();
+    void unfinishedDamagesEntryShowsNoError_data();
+    void unfinishedDamagesEntryShowsNoError();
     void oneEmptyFieldKeepsPage();
     void clearButtonEmptiesPage();
 
@@ -221,6 +225,10 @@ void InterestPagesTest::interestResult_data()
         << QStringLiteral("-100") << QDate(2009, 1, 1) << QDate(2010, 1, 1) << QStringLiteral("负一百元")
         << QStringLiteral(" 迟延期间： 1年  0个月 0天")
         << QStringLiteral(" 所属利率档： 六个月至一年（含一年）") << QStringLiteral("-10.62");
+    QTest::newRow("negative debt of three yuan")
+        << QStringLiteral("-3") << QDate(2009, 1, 1) << QDate(2010, 1, 1) << QStringLiteral("负三元")
+        << QStringLiteral(" 迟延期间： 1年  0个月 0天")
+        << QStringLiteral(" 所属利率档： 六个月至一年（含一年）") << QStringLiteral("-0.32");
 }
 
 void InterestPagesTest::interestResult()
@@ -238,8 +246,9 @@ void InterestPagesTest::interestResult()
     InterestControls page(fixture);
     Pick(page.start, start);
     Pick(page.end, end);
-    page.amount->setText(amount);  // pasted: a typed "-" alone would turn into "0"
+    TypeOver(page.amount, amount);  // key by key: a leading "-" is no reset to "0"
 
+    QCOMPARE(page.amount->text(), amount);
     QCOMPARE(page.words->text(), words);
     const QStringList lines = Lines(page.memo);
     QCOMPARE(lines.size(), 8);
@@ -267,6 +276,35 @@ void InterestPagesTest::amountThatIsNoNumberBecomesZero()
     QCOMPARE(lines[0], QStringLiteral(" 执行款金额(元):0"));
     QCOMPARE(lines[7], InterestResultPrefix + QStringLiteral("0.00"));
     QVERIFY(fixture.boxes.boxes.isEmpty());  // silently
+}
+
+// A sign or blanks alone are the beginning of an amount: the text stays, and
+// so do the reading and the result, without a box.
+void InterestPagesTest::unfinishedAmountKeepsResult_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("minus") << QStringLiteral("-");
+    QTest::newRow("plus") << QStringLiteral("+");
+    QTest::newRow("blank") << QStringLiteral(" ");
+    QTest::newRow("blank then minus") << QStringLiteral(" -");
+}
+
+void InterestPagesTest::unfinishedAmountKeepsResult()
+{
+    QFETCH(QString, text);
+    PageFixture<pellumo::InterestPage> fixture;
+    fixture.open();
+    InterestControls page(fixture);
+    page.fill(QStringLiteral("10000"), QDate(2009, 1, 1), QDate(2010, 1, 1));
+    const QString memoBefore = page.memo->toPlainText();
+
+    TypeOver(page.amount, text);
+    Pick(page.end, QDate(2011, 1, 1));  // a date changed meanwhile changes nothing either
+
+    QCOMPARE(page.amount->text(), text);
+    QCOMPARE(page.words->text(), QStringLiteral("一万元"));
+    QCOMPARE(page.memo->toPlainText(), memoBefore);
+    QVERIFY(fixture.boxes.boxes.isEmpty());
 }
 
 // The largest power of ten a double holds, typed key by key, over fifty
@@ -541,6 +579,48 @@ void InterestPagesTest::rateThatIsNoNumberShowsErrorDisplay()
     QCOMPARE(page.words->text(), QStringLiteral("五元"));
     QCOMPARE(Lines(page.memo).last(), DamagesResultPrefix + QStringLiteral("1.50"));
     QCOMPARE(fixture.boxes.boxes.size(), 2);
+}
+
+// A sign alone in either field, once the other is filled, is the beginning of
+// a value: no box, the page keeps what it shows, and typing on calculates.
+void InterestPagesTest::unfinishedDamagesEntryShowsNoError_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("unfinished");
+    QTest::addColumn<QString>("finished");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QString>("damages");
+    QTest::newRow("rate, minus") << "rate" << "-" << "-0.5" << "一万元" << "-1500.00";
+    QTest::newRow("rate, plus") << "rate" << "+" << "+1" << "一万元" << "3000.00";
+    QTest::newRow("rate, blank") << "rate" << " " << " 1" << "一万元" << "3000.00";
+    QTest::newRow("amount, minus") << "amount" << "-" << "-5000" << "负五千元" << "-3000.00";
+}
+
+void InterestPagesTest::unfinishedDamagesEntryShowsNoError()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, unfinished);
+    QFETCH(QString, finished);
+    PageFixture<pellumo::DamagesPage> fixture;
+    fixture.open();
+    DamagesControls page(fixture);
+    page.fill(QStringLiteral("10000"), QStringLiteral("2"), 0, QDate(2010, 1, 1), QDate(2010, 1, 31));
+    const QString memoBefore = page.memo->toPlainText();
+    QLineEdit *edit = field == QLatin1String("rate") ? page.rate : page.amount;
+
+    TypeOver(edit, unfinished);
+
+    QVERIFY(fixture.boxes.boxes.isEmpty());
+    QCOMPARE(edit->text(), unfinished);
+    QCOMPARE(page.words->text(), QStringLiteral("一万元"));
+    QCOMPARE(page.memo->toPlainText(), memoBefore);
+
+    QTest::keyClicks(edit, finished.mid(unfinished.size()));
+
+    QVERIFY(fixture.boxes.boxes.isEmpty());
+    QTEST(page.words->text(), "words");
+    QFETCH(QString, damages);
+    QCOMPARE(Lines(page.memo).last(), DamagesResultPrefix + damages);
 }
 
 void InterestPagesTest::oneEmptyFieldKeepsPage()

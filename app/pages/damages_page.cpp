@@ -5,6 +5,7 @@
 #include "app/widgets/result_memo.h"
 #include "app/window/window_styles.h"
 #include "interest/liquidated_damages.h"
+#include "money/unfinished_money_text.h"
 #include "ui_damages_page.h"
 
 namespace pellumo {
@@ -51,9 +52,10 @@ void DamagesPage::Button3Click()
     const LiquidatedDamagesResult result =
         LiquidatedDamages(amountText, rateText, m_ui->ComboBox4->currentIndex(), m_ui->ComboBox4->currentText(),
                           m_ui->DateTimePicker2->date(), m_ui->DateTimePicker3->date());
-    // Until both fields hold text the page keeps what it shows, the
-    // explanation text included.
-    if (amountText.isEmpty() || rateText.isEmpty())
+    // While a field is empty or its entry unfinished ("-"), the page keeps
+    // what it shows, the explanation text included.
+    if (amountText.isEmpty() || rateText.isEmpty() || IsUnfinishedMoneyText(amountText) ||
+        IsUnfinishedMoneyText(rateText))
         return;
     m_ui->Memo4->clear();
     using Outcome = LiquidatedDamagesResult::Outcome;

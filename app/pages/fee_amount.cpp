@@ -2,6 +2,7 @@
 
 #include "fees/amount_reading.h"
 #include "money/money.h"
+#include "money/unfinished_money_text.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -54,6 +55,8 @@ void CalculateFromAmount(QLineEdit *field, const std::function<void(const Money 
         if (reading.outcome == AmountReading::Outcome::Empty)
             return;  // the results of the last amount stay on screen
         if (reading.outcome == AmountReading::Outcome::Reject) {
+            if (IsUnfinishedPositiveMoneyText(field->text()))
+                return;  // "0", "0.", "+": typing on can still give an amount above zero
             field->setText(QString());
             return;
         }

@@ -23,8 +23,9 @@ void KeepUnselectedOnFocus(QLineEdit *field);
 void EnableWhileFilled(const QLineEdit *field, const QList<QComboBox *> &choices);
 
 // The calculation of a fee page: the focus goes to the field and its text is
-// read. An empty field leaves the last results on screen; a rejected amount
-// empties the field. Otherwise showResults runs with the amount; from the
+// read. An empty field, or an unfinished entry that typing on can still make
+// an amount above zero ("0."), leaves the last results on screen; any other
+// rejected amount empties the field. Otherwise showResults runs with the amount; from the
 // reading on, any failure is treated like a rejected amount: the field is
 // emptied and nothing is reported.
 void CalculateFromAmount(QLineEdit *field, const std::function<void(const Money &amount)> &showResults);

@@ -7,6 +7,7 @@
 #include "app/window/window_styles.h"
 #include "interest/delay_interest.h"
 #include "interest/rate_table.h"
+#include "money/unfinished_money_text.h"
 #include "ui_interest_page.h"
 
 namespace pellumo {
@@ -53,6 +54,8 @@ void InterestPage::Button4Click()
     case Outcome::NoResult:
         return;
     case Outcome::InvalidAmount:
+        if (IsUnfinishedMoneyText(m_ui->Editmoney->text()))
+            return;  // "-", "+": the amount is still being typed
         // Silently back to "0": the change runs this handler again, nested,
         // and that run writes the complete result for 0.
         m_ui->Editmoney->setText(QStringLiteral("0"));
