@@ -3,6 +3,7 @@
 #include "fuzz/fuzz_check.h"
 #include "money/money.h"
 #include "money/number_text.h"
+#include "money/unfinished_money_text.h"
 
 #include <QString>
 #include <cstdint>
@@ -38,5 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Check(value == Convert(text), "the same text converts the same way twice");
     if (value)
         CheckValue(*value);
+    // An entry still being typed is never a value, and one that is a value
+    // above zero is never taken for an unfinished one on the fee pages.
+    Check(!(value && pellumo::IsUnfinishedMoneyText(text)), "an unfinished text is no value");
+    Check(!(value && *value > 0 && pellumo::IsUnfinishedPositiveMoneyText(text)),
+          "a positive value is no unfinished fee amount");
     return 0;
 }
