@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
+#include <QSslConfiguration>
 #include <QSslSocket>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -134,7 +135,9 @@ QString RateLine(const QString &rate, const QString &adjustmentDate)
 // A window on a temporary program folder whose downloads go to `server`
 // (or to another address) with a short time limit.
 struct UpdateSetup {
-    explicit UpdateSetup(const QByteArray &localTable, const QString &serverAddress = {})
+    explicit UpdateSetup(const QByteArray &localTable, const QString &serverAddress = {},
+                         HttpTestServer::Scheme scheme = HttpTestServer::Scheme::Http)
+        : server(scheme)
     {
         fixture.services.updateServerAddress = serverAddress.isEmpty() ? server.address() : serverAddress;
         if (!localTable.isNull())
@@ -186,6 +189,8 @@ private Q_SLOTS:
     void refusedDataFileKeepsInstalled_data();
     void refusedDataFileKeepsInstalled();
     void httpsIsAvailable();
+    void updatesOverHttps_data();
+    void updatesOverHttps();
 
 private:
     QTemporaryDir m_systemTemp;
@@ -578,6 +583,41 @@ void RateUpdateTest::httpsIsAvailable()
 {
     QVERIFY2(QSslSocket::supportsSsl(), qPrintable(QSslSocket::availableBackends().join(QLatin1Char(' '))));
     QVERIFY(QNetworkAccessManager().supportedSchemes().contains(QStringLiteral("https")));
+}
+void RateUpdateTest::updatesOverHttps_data()
+{
+    QTest::addColumn<bool>("trusted");
+    QTest::addColumn<QByteArray>("tableAfter");
+    QTest::addColumn<QString>("outcome");
+
+    QTest::newRow("certificate trusted") << true << Published(RatePath) << Installed;
+    QTest::newRow("certificate not trusted") << false << LocalTable(1) << VersionFetchFailed;
+}
+
+// The update server at an https address: with a certificate the system
+// trusts the update goes through; with any other it stops before a byte is
+// taken from the server.
+void RateUpdateTest::updatesOverHttps()
+{
+    QFETCH(bool, trusted);
+    QFETCH(QByteArray, tableAfter);
+    QFETCH(QString, outcome);
+
+    const QSslConfiguration systemDefault = QSslConfiguration::defaultConfiguration();
+    if (trusted) {
+        QSslConfiguration trusting = systemDefault;
+        trusting.addCaCertificate(TestCertificate());
+        QSslConfiguration::setDefaultConfiguration(trusting);
+    }
+    UpdateSetup setup(LocalTable(1), {}, HttpTestServer::Scheme::Https);
+    QVERIFY(setup.server.address().startsWith(QStringLiteral("https://127.0.0.1:")));
+    setup.server.serveFolder(PublishedFolder, {VersionPath, RatePath});
+    setup.clickUpdate();
+    QSslConfiguration::setDefaultConfiguration(systemDefault);
+
+    QCOMPARE(Described(setup.fixture.boxes.boxes), (QStringList{Question, outcome}));
+    QCOMPARE(setup.localTable(), tableAfter);
+    QCOMPARE(setup.server.requestedPaths.isEmpty(), !trusted);
 }
 
 QTEST_MAIN(RateUpdateTest)
