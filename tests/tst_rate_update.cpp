@@ -1,9 +1,11 @@
-// The online update of the rate table on the real main window, with the real
-// downloader talking to a small HTTP server on 127.0.0.1 that serves the
-// project's update-server folder or scripted failures. The message boxes are
-// recorded and answered without a person.
+// The online update (rate table, rate history, official calendar) on the
+// real main window, with the real downloader talking to a small HTTP server
+// on 127.0.0.1 that serves the project's update-server folder or scripted
+// failures. The message boxes are recorded and answered without a person.
 
 #include "app/update/network_downloader.h"
+#include "dates/official_calendar_update.h"
+#include "interest/rate_history.h"
 #include "tests/gui_harness.h"
 #include "tests/http_test_server.h"
 #include "tests/test_files.h"
@@ -11,10 +13,15 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QLineEdit>
+#include <QNetworkAccessManager>
 #include <QNetworkProxy>
+#include <QSslConfiguration>
+#include <QSslSocket>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QToolButton>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace pellumo;
 using namespace pellumo::testing;
@@ -25,6 +32,8 @@ namespace {
 const QString PublishedFolder = QStringLiteral(PELLUMO_SOURCE_DIR "/update-server");
 const QByteArray VersionPath = "/vrk/tdqup.rar";
 const QByteArray RatePath = "/vrk/rate.rar";
+const QByteArray HistoryPath = "/vrk/history.tsv";
+const QByteArray CalendarPath = "/vrk/calendar.tsv";
 const QByteArray NoFile;  // the null byte array: no set.rar
 
 // A local table of the given version whose every byte a failed update must keep.
@@ -32,6 +41,56 @@ QByteArray LocalTable(int version)
 {
     return Gbk(QStringLiteral("[money]\r\na=6.1\r\nbz=2011年7月7日\r\nnum=%1\r\n; 本地\r\n").arg(version));
 }
+
+// A version file publishing the three versions.
+QByteArray VersionFile(int table, int history, int calendar)
+{
+    return QStringLiteral("[money]\r\nnum=%1\r\nhistory=%2\r\ncalendar=%3\r\n").arg(table).arg(history).arg(calendar).toLatin1();
+}
+
+QByteArray Published(const QByteArray &path)
+{
+    return ReadBytes(PublishedFolder + QLatin1String(path));
+}
+
+// The published data file (version 1) as another version.
+QByteArray DataFileOfVersion(const QByteArray &path, const QByteArray &version)
+{
+    QByteArray bytes = Published(path);
+    bytes.replace("#version\t1\n", "#version\t" + version + "\n");
+    return bytes;
+}
+
+// Downloads through the real downloader. Once the file at fullAfterPath has
+// arrived, the file-size limit drops to a few bytes, so that every later
+// write fails the way a full disk makes it fail, for any user, root included.
+class DiskFullAfterDownload : public Downloader
+{
+public:
+    explicit DiskFullAfterDownload(Downloader &real) : m_real(real) { getrlimit(RLIMIT_FSIZE, &m_saved); }
+    ~DiskFullAfterDownload() override { restore(); }
+    DiskFullAfterDownload(const DiskFullAfterDownload &) = delete;
+    DiskFullAfterDownload &operator=(const DiskFullAfterDownload &) = delete;
+
+    bool download(const QUrl &url, const QString &filePath) override
+    {
+        const bool downloaded = m_real.download(url, filePath);
+        if (!fullAfterPath.isEmpty() && url.path().toLatin1() == fullAfterPath) {
+            rlimit tiny = m_saved;
+            tiny.rlim_cur = 4;
+            setrlimit(RLIMIT_FSIZE, &tiny);
+        }
+        return downloaded;
+    }
+
+    void restore() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+
+    QByteArray fullAfterPath;  // empty: the disk never fills
+
+private:
+    Downloader &m_real;
+    rlimit m_saved{};
+};
 
 QString Describe(const RecordedBox &box)
 {
@@ -65,6 +124,8 @@ const QString NothingNewer = Outcome(QStringLiteral("Orvane软件提示：当前
 const QString Installed = Outcome(QStringLiteral("Orvane软件提示：下载基准利率更新成功。"));
 const QString NotInstalled =
     Outcome(QStringLiteral("Orvane软件提示：下载基准利率更新出错，原利率表未作改动。\n请检查是否正常联网。"));
+const QString NotATable = Outcome(QStringLiteral("Orvane软件提示：下载的基准利率表数据有误，原利率表未作改动。"));
+const QString TableNotWritten = Outcome(QStringLiteral("无法写入利率表文件 set.rar，原利率表未作改动。"));
 
 QString RateLine(const QString &rate, const QString &adjustmentDate)
 {
@@ -74,7 +135,9 @@ QString RateLine(const QString &rate, const QString &adjustmentDate)
 // A window on a temporary program folder whose downloads go to `server`
 // (or to another address) with a short time limit.
 struct UpdateSetup {
-    explicit UpdateSetup(const QByteArray &localTable, const QString &serverAddress = {})
+    explicit UpdateSetup(const QByteArray &localTable, const QString &serverAddress = {},
+                         HttpTestServer::Scheme scheme = HttpTestServer::Scheme::Http)
+        : server(scheme)
     {
         fixture.services.updateServerAddress = serverAddress.isEmpty() ? server.address() : serverAddress;
         if (!localTable.isNull())
@@ -90,9 +153,14 @@ struct UpdateSetup {
     }
 
     QByteArray localTable() const { return ReadBytes(fixture.filePath(QStringLiteral("set.rar"))); }
+    QByteArray installed(const QByteArray &serverPath) const
+    {
+        return ReadBytes(fixture.filePath(QString::fromLatin1(serverPath.mid(serverPath.lastIndexOf('/') + 1))));
+    }
 
     HttpTestServer server;
-    NetworkDownloader downloader{1000ms};
+    NetworkDownloader networkDownloader{1000ms};
+    DiskFullAfterDownload downloader{networkDownloader};
     WindowFixture fixture{false, &downloader};
 };
 
@@ -114,6 +182,15 @@ private Q_SLOTS:
     void versionFetchFailureKeepsTable();
     void rateFetchFailureKeepsTable_data();
     void rateFetchFailureKeepsTable();
+    void unwritableTableKeepsTable();
+    void versionFileInPrivateFolder();
+    void installsNewerDataFiles_data();
+    void installsNewerDataFiles();
+    void refusedDataFileKeepsInstalled_data();
+    void refusedDataFileKeepsInstalled();
+    void httpsIsAvailable();
+    void updatesOverHttps_data();
+    void updatesOverHttps();
 
 private:
     QTemporaryDir m_systemTemp;
@@ -127,14 +204,16 @@ void RateUpdateTest::initTestCase()
     qputenv("TMPDIR", QFile::encodeName(m_systemTemp.path()));
     QCOMPARE(QDir::tempPath(), m_systemTemp.path());
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    std::signal(SIGXFSZ, SIG_IGN);  // a write over the file-size limit fails instead
 }
 
 void RateUpdateTest::cleanup()
 {
-    const QString scratch = m_systemTemp.filePath(QStringLiteral("pellumo-update"));
-    const bool leftBehind = QFileInfo::exists(scratch);
-    QDir(scratch).removeRecursively();  // so that one fault fails one test only
-    QVERIFY2(!leftBehind, "the scratch folder of the version file stayed behind");
+    QDir temp(m_systemTemp.path());
+    const QStringList leftBehind = temp.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString &name : leftBehind)  // so that one fault fails one test only
+        QDir(temp.filePath(name)).removeRecursively() || QFile::remove(temp.filePath(name));
+    QVERIFY2(leftBehind.isEmpty(), qPrintable(leftBehind.join(QLatin1Char(' '))));
 }
 
 void RateUpdateTest::answeringNoFetchesNothing()
@@ -245,38 +324,300 @@ void RateUpdateTest::versionFetchFailureKeepsTable()
     QCOMPARE(setup.localTable(), LocalTable(1));
 }
 
-void RateUpdateTest::rateFetchFailureKeepsTable_data()
+// The published table (version 2) with one line changed.
+QByteArray PublishedTableWith(const QByteArray &line, const QByteArray &replacement)
 {
-    QTest::addColumn<HttpResponse>("rateResponse");
-
-    QFile publishedFile(PublishedFolder + QLatin1String(RatePath));
-    QVERIFY(publishedFile.open(QIODevice::ReadOnly));
-    const QByteArray published = publishedFile.readAll();
-
-    QTest::newRow("rate file cut off mid-way") << HttpResponse::cutOff(published);
-    QTest::newRow("rate file not found") << HttpResponse::withStatus(404, "<html>Not Found</html>");
-    QTest::newRow("error page with status 200")
-        << HttpResponse::ok("<html><body>Service temporarily unavailable</body></html>");
-    QTest::newRow("rate file older than the published version") << HttpResponse::ok(LocalTable(1));
-    QTest::newRow("server never answers") << HttpResponse::silent();
+    QByteArray table = Published(RatePath);
+    if (!table.contains(line))
+        qFatal("the published table has no line %s", line.constData());
+    return table.replace(line, replacement);
 }
 
-// Version 2 is published but its rate file does not arrive as a rate table
-// of at least that version: set.rar keeps every byte and the user hears so.
+void RateUpdateTest::rateFetchFailureKeepsTable_data()
+{
+    QTest::addColumn<QByteArray>("versionFile");
+    QTest::addColumn<HttpResponse>("rateResponse");
+    QTest::addColumn<QString>("outcome");
+
+    const QByteArray published = Published(RatePath);
+    const QByteArray version2 = Published(VersionPath);
+    // A body over 64 KiB: the table followed by a long comment.
+    const QByteArray oversized = published + "; " + QByteArray(70 * 1024, 'x') + "\r\n";
+
+    QTest::newRow("rate file cut off mid-way") << version2 << HttpResponse::cutOff(published) << NotInstalled;
+    QTest::newRow("rate file not found")
+        << version2 << HttpResponse::withStatus(404, "<html>Not Found</html>") << NotInstalled;
+    QTest::newRow("server never answers") << version2 << HttpResponse::silent() << NotInstalled;
+    QTest::newRow("body over 64 KiB") << version2 << HttpResponse::ok(oversized) << NotInstalled;
+    QTest::newRow("body over 64 KiB, length unannounced")
+        << version2 << HttpResponse::unannounced(oversized) << NotInstalled;
+    QTest::newRow("error page with status 200")
+        << version2 << HttpResponse::ok("<html><body>Service temporarily unavailable</body></html>") << NotATable;
+    QTest::newRow("rate file older than the published version")
+        << version2 << HttpResponse::ok(LocalTable(1)) << NotATable;
+    QTest::newRow("rate of 0") << version2 << HttpResponse::ok(PublishedTableWith("a=4.35", "a=0")) << NotATable;
+    QTest::newRow("negative rate") << version2 << HttpResponse::ok(PublishedTableWith("c=4.75", "c=-4.75"))
+                                   << NotATable;
+    QTest::newRow("rate of 1e300") << version2 << HttpResponse::ok(PublishedTableWith("e=4.9", "e=1e300"))
+                                   << NotATable;
+    QTest::newRow("rate above 100 percent")
+        << version2 << HttpResponse::ok(PublishedTableWith("d=4.75", "d=100.01")) << NotATable;
+    QTest::newRow("adjustment date no date")
+        << version2 << HttpResponse::ok(PublishedTableWith("bz=", "bz=<script>alert(1)</script>; old=")) << NotATable;
+    QTest::newRow("huge version in the rate file")
+        << version2 << HttpResponse::ok(PublishedTableWith("num=2", "num=2147483647")) << NotATable;
+    QTest::newRow("huge version published and in the rate file")
+        << QByteArray("[money]\r\nnum=2147483647\r\n") << HttpResponse::ok(PublishedTableWith("num=2", "num=2147483647"))
+        << NotATable;
+    QTest::newRow("version 1001 above the local one")
+        << version2 << HttpResponse::ok(PublishedTableWith("num=2", "num=1002")) << NotATable;
+}
+
+// A newer version is published but its rate file does not arrive as a
+// plausible rate table of at least that version: set.rar keeps every byte,
+// and the user hears whether the download failed or brought no valid table.
 void RateUpdateTest::rateFetchFailureKeepsTable()
 {
+    QFETCH(QByteArray, versionFile);
     QFETCH(HttpResponse, rateResponse);
+    QFETCH(QString, outcome);
 
     UpdateSetup setup(LocalTable(1));
-    setup.server.serveFolder(PublishedFolder, {VersionPath});
+    setup.server.responses.insert(VersionPath, HttpResponse::ok(versionFile));
     setup.server.responses.insert(RatePath, rateResponse);
     setup.clickUpdate();
 
-    QCOMPARE(Described(setup.fixture.boxes.boxes), (QStringList{Question, NotInstalled}));
+    QCOMPARE(Described(setup.fixture.boxes.boxes), (QStringList{Question, outcome}));
     QCOMPARE(setup.server.requestedPaths, (QList<QByteArray>{VersionPath, RatePath}));
     QCOMPARE(setup.localTable(), LocalTable(1));
     QCOMPARE(QDir(setup.fixture.folder.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("set.rar")});
+}
+
+// The published table arrives whole and valid, but set.rar cannot be
+// written (the disk fills after the download): the message says so, not
+// that the network failed, and set.rar keeps every byte.
+void RateUpdateTest::unwritableTableKeepsTable()
+{
+    UpdateSetup setup(LocalTable(1));
+    setup.server.serveFolder(PublishedFolder, {VersionPath, RatePath});
+    setup.downloader.fullAfterPath = RatePath;
+    setup.clickUpdate();
+    setup.downloader.restore();
+
+    QCOMPARE(Described(setup.fixture.boxes.boxes), (QStringList{Question, TableNotWritten}));
+    QCOMPARE(setup.localTable(), LocalTable(1));
+    QCOMPARE(QDir(setup.fixture.folder.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("set.rar")});
+}
+
+// While the rate file is being fetched, the version file lies in a folder of
+// its own under the system's temporary folder that only this user may enter;
+// afterwards nothing is left there (cleanup checks that after every test).
+void RateUpdateTest::versionFileInPrivateFolder()
+{
+    UpdateSetup setup(LocalTable(1));
+    setup.server.serveFolder(PublishedFolder, {VersionPath, RatePath});
+    QStringList foldersSeen;
+    QFile::Permissions permissions;
+    QByteArray versionFileSeen;
+    setup.server.onRequest = [&](const QByteArray &path) {
+        if (path != RatePath)
+            return;
+        const QDir temp(m_systemTemp.path());
+        foldersSeen = temp.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        foldersSeen.removeAll(QFileInfo(setup.fixture.folder.path()).fileName());  // the program folder
+        if (foldersSeen.size() == 1) {
+            permissions = QFile::permissions(temp.filePath(foldersSeen.first()));
+            versionFileSeen = ReadBytes(temp.filePath(foldersSeen.first() + QStringLiteral("/tdqup.ini")));
+        }
+    };
+    setup.clickUpdate();
+
+    QCOMPARE(foldersSeen.size(), 1);
+    QVERIFY2(foldersSeen.first().startsWith(QStringLiteral("pellumo-update-")), qPrintable(foldersSeen.first()));
+    QCOMPARE(permissions & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser
+                             | QFile::WriteUser | QFile::ExeUser),
+             QFile::Permissions());
+    QCOMPARE(versionFileSeen, Published(VersionPath));
+    QCOMPARE(Described(setup.fixture.boxes.boxes), (QStringList{Question, Installed}));
+}
+
+void RateUpdateTest::installsNewerDataFiles_data()
+{
+    QTest::addColumn<int>("localTable");
+    QTest::addColumn<QByteArray>("versionFile");
+    QTest::addColumn<QList<QByteArray>>("fetched");
+    QTest::addColumn<QString>("outcome");
+
+    QTest::newRow("all three newer")
+        << 1 << VersionFile(2, 2, 2) << QList<QByteArray>{VersionPath, RatePath, HistoryPath, CalendarPath}
+        << Outcome(QStringLiteral("Orvane软件提示：下载基准利率更新成功。\n下载历史利率更新成功。\n下载节假日日历更新成功。"));
+    QTest::newRow("history and calendar newer, table current")
+        << 2 << VersionFile(2, 2, 2) << QList<QByteArray>{VersionPath, HistoryPath, CalendarPath}
+        << Outcome(QStringLiteral("Orvane软件提示：下载历史利率更新成功。\n下载节假日日历更新成功。"));
+    QTest::newRow("only the calendar newer")
+        << 2 << VersionFile(2, 1, 2) << QList<QByteArray>{VersionPath, CalendarPath}
+        << Outcome(QStringLiteral("Orvane软件提示：下载节假日日历更新成功。"));
+    QTest::newRow("only the history newer")
+        << 2 << VersionFile(2, 2, 1) << QList<QByteArray>{VersionPath, HistoryPath}
+        << Outcome(QStringLiteral("Orvane软件提示：下载历史利率更新成功。"));
+}
+
+// Version 2 of the history and the calendar is published: what is newer
+// than the version in use (the built-in 1) is fetched, installed beside
+// set.rar and from then on used.
+void RateUpdateTest::installsNewerDataFiles()
+{
+    QFETCH(int, localTable);
+    QFETCH(QByteArray, versionFile);
+    QFETCH(QList<QByteArray>, fetched);
+    QFETCH(QString, outcome);
+
+    UpdateSetup setup(localTable == 1 ? NoFile : Published(RatePath));
+    setup.server.responses.insert(VersionPath, HttpResponse::ok(versionFile));
+    setup.server.serveFolder(PublishedFolder, {RatePath});
+    setup.server.responses.insert(HistoryPath, HttpResponse::ok(DataFileOfVersion(HistoryPath, "2")));
+    setup.server.responses.insert(CalendarPath, HttpResponse::ok(DataFileOfVersion(CalendarPath, "2")));
+    setup.clickUpdate();
+
+    QCOMPARE(Described(setup.fixture.boxes.boxes), (QStringList{Question, outcome}));
+    QCOMPARE(setup.server.requestedPaths, fetched);
+    QCOMPARE(setup.localTable(), Published(RatePath));
+    const QString folder = setup.fixture.folder.path();
+    const int historyInUse = fetched.contains(HistoryPath) ? 2 : 1;
+    const int calendarInUse = fetched.contains(CalendarPath) ? 2 : 1;
+    QCOMPARE(RateHistoryInFolder(folder).version, historyInUse);
+    QCOMPARE(OfficialCalendarInUse(folder).version(), calendarInUse);
+    QCOMPARE(setup.installed(HistoryPath),
+             historyInUse == 2 ? DataFileOfVersion(HistoryPath, "2") : QByteArray());
+    QCOMPARE(setup.installed(CalendarPath),
+             calendarInUse == 2 ? DataFileOfVersion(CalendarPath, "2") : QByteArray());
+
+    // A second run finds everything current.
+    setup.fixture.boxes.boxes.clear();
+    setup.clickUpdate();
+    QCOMPARE(Described(setup.fixture.boxes.boxes), (QStringList{Question, NothingNewer}));
+}
+
+void RateUpdateTest::refusedDataFileKeepsInstalled_data()
+{
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<HttpResponse>("response");
+    QTest::addColumn<bool>("diskFull");
+    QTest::addColumn<QString>("outcome");
+
+    const QByteArray history3 = DataFileOfVersion(HistoryPath, "3");
+    const QByteArray calendar3 = DataFileOfVersion(CalendarPath, "3");
+    const auto withRowReplaced = [](QByteArray bytes, const QByteArray &row, const QByteArray &replacement) {
+        if (!bytes.contains(row))
+            qFatal("no row %s", row.constData());
+        return bytes.replace(row, replacement);
+    };
+
+    QTest::newRow("history cut off mid-way") << HistoryPath << HttpResponse::cutOff(history3) << false
+        << Outcome(QStringLiteral("Orvane软件提示：下载历史利率更新出错，原历史利率表未作改动。\n请检查是否正常联网。"));
+    QTest::newRow("history with a rate of 300 percent")
+        << HistoryPath << HttpResponse::ok(withRowReplaced(history3, "\t6.15\t", "\t300\t")) << false
+        << Outcome(QStringLiteral("Orvane软件提示：下载的历史利率数据有误，原历史利率表未作改动。"));
+    QTest::newRow("history older than published")
+        << HistoryPath << HttpResponse::ok(DataFileOfVersion(HistoryPath, "2")) << false
+        << Outcome(QStringLiteral("Orvane软件提示：下载的历史利率数据有误，原历史利率表未作改动。"));
+    QTest::newRow("history with a huge version")
+        << HistoryPath << HttpResponse::ok(DataFileOfVersion(HistoryPath, "2147483647")) << false
+        << Outcome(QStringLiteral("Orvane软件提示：下载的历史利率数据有误，原历史利率表未作改动。"));
+    QTest::newRow("history not writable") << HistoryPath << HttpResponse::ok(history3) << true
+        << Outcome(QStringLiteral("无法写入历史利率文件 history.tsv，原历史利率表未作改动。"));
+    QTest::newRow("calendar not found")
+        << CalendarPath << HttpResponse::withStatus(404, "<html>Not Found</html>") << false
+        << Outcome(QStringLiteral("Orvane软件提示：下载节假日日历更新出错，原节假日日历未作改动。\n请检查是否正常联网。"));
+    QTest::newRow("calendar with a day that does not exist")
+        << CalendarPath << HttpResponse::ok(calendar3 + "2026-02-30\t春节\toff\n") << false
+        << Outcome(QStringLiteral("Orvane软件提示：下载的节假日日历数据有误，原节假日日历未作改动。"));
+    QTest::newRow("calendar error page with status 200")
+        << CalendarPath << HttpResponse::ok("<html><body>Service temporarily unavailable</body></html>") << false
+        << Outcome(QStringLiteral("Orvane软件提示：下载的节假日日历数据有误，原节假日日历未作改动。"));
+    QTest::newRow("calendar not writable") << CalendarPath << HttpResponse::ok(calendar3) << true
+        << Outcome(QStringLiteral("无法写入节假日日历文件 calendar.tsv，原节假日日历未作改动。"));
+}
+
+// Version 2 of the history and the calendar is installed and version 3
+// published, but one of them does not arrive as a valid file of at least
+// that version, or cannot be written: the installed one keeps every byte
+// and stays in use, and the message says which and why.
+void RateUpdateTest::refusedDataFileKeepsInstalled()
+{
+    QFETCH(QByteArray, path);
+    QFETCH(HttpResponse, response);
+    QFETCH(bool, diskFull);
+    QFETCH(QString, outcome);
+
+    const QByteArray otherPath = path == HistoryPath ? CalendarPath : HistoryPath;
+    UpdateSetup setup(Published(RatePath));
+    const QByteArray installedHistory = DataFileOfVersion(HistoryPath, "2");
+    const QByteArray installedCalendar = DataFileOfVersion(CalendarPath, "2");
+    setup.fixture.writeFile(QString::fromLatin1(RateHistoryFileName), installedHistory);
+    setup.fixture.writeFile(QString::fromLatin1(InstalledOfficialCalendarName), installedCalendar);
+    setup.server.responses.insert(VersionPath,
+                                  HttpResponse::ok(VersionFile(2, path == HistoryPath ? 3 : 2, path == CalendarPath ? 3 : 2)));
+    setup.server.responses.insert(path, response);
+    setup.server.responses.insert(otherPath, HttpResponse::ok(DataFileOfVersion(otherPath, "3")));
+    if (diskFull)
+        setup.downloader.fullAfterPath = path;
+    setup.clickUpdate();
+    setup.downloader.restore();
+
+    QCOMPARE(Described(setup.fixture.boxes.boxes), (QStringList{Question, outcome}));
+    QCOMPARE(setup.server.requestedPaths, (QList<QByteArray>{VersionPath, path}));
+    QCOMPARE(setup.installed(HistoryPath), installedHistory);
+    QCOMPARE(setup.installed(CalendarPath), installedCalendar);
+    const QString folder = setup.fixture.folder.path();
+    QCOMPARE(RateHistoryInFolder(folder).version, 2);
+    QCOMPARE(OfficialCalendarInUse(folder).version(), 2);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 3);
+}
+
+// A published update server should be reached over https: the TLS backend
+// that makes Qt Network speak it must be present when the program runs.
+void RateUpdateTest::httpsIsAvailable()
+{
+    QVERIFY2(QSslSocket::supportsSsl(), qPrintable(QSslSocket::availableBackends().join(QLatin1Char(' '))));
+    QVERIFY(QNetworkAccessManager().supportedSchemes().contains(QStringLiteral("https")));
+}
+void RateUpdateTest::updatesOverHttps_data()
+{
+    QTest::addColumn<bool>("trusted");
+    QTest::addColumn<QByteArray>("tableAfter");
+    QTest::addColumn<QString>("outcome");
+
+    QTest::newRow("certificate trusted") << true << Published(RatePath) << Installed;
+    QTest::newRow("certificate not trusted") << false << LocalTable(1) << VersionFetchFailed;
+}
+
+// The update server at an https address: with a certificate the system
+// trusts the update goes through; with any other it stops before a byte is
+// taken from the server.
+void RateUpdateTest::updatesOverHttps()
+{
+    QFETCH(bool, trusted);
+    QFETCH(QByteArray, tableAfter);
+    QFETCH(QString, outcome);
+
+    const QSslConfiguration systemDefault = QSslConfiguration::defaultConfiguration();
+    if (trusted) {
+        QSslConfiguration trusting = systemDefault;
+        trusting.addCaCertificate(TestCertificate());
+        QSslConfiguration::setDefaultConfiguration(trusting);
+    }
+    UpdateSetup setup(LocalTable(1), {}, HttpTestServer::Scheme::Https);
+    QVERIFY(setup.server.address().startsWith(QStringLiteral("https://127.0.0.1:")));
+    setup.server.serveFolder(PublishedFolder, {VersionPath, RatePath});
+    setup.clickUpdate();
+    QSslConfiguration::setDefaultConfiguration(systemDefault);
+
+    QCOMPARE(Described(setup.fixture.boxes.boxes), (QStringList{Question, outcome}));
+    QCOMPARE(setup.localTable(), tableAfter);
+    QCOMPARE(setup.server.requestedPaths.isEmpty(), !trusted);
 }
 
 QTEST_MAIN(RateUpdateTest)

@@ -2,10 +2,11 @@
 # function that installs those still missing (as root directly, else sudo).
 
 # clang-14 and libclang-rt-14-dev (libFuzzer and the sanitizer runtimes of
-# that clang) build the fuzz targets of fuzz/run.sh.
+# that clang) build the fuzz targets of fuzz/run.sh. ca-certificates lets the
+# update reach an https server (Qt's OpenSSL backend checks it against them).
 PELLUMO_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev libgmp-dev xvfb xauth
                   fonts-noto-cjk fonts-wqy-microhei fonts-arphic-uming
-                  desktop-file-utils appstream clang-14 libclang-rt-14-dev)
+                  desktop-file-utils appstream clang-14 libclang-rt-14-dev ca-certificates)
 
 ensure_packages() {
     local missing=() package

@@ -6,11 +6,14 @@ namespace pellumo {
 
 struct PageServices;
 
-// The online update of the rate table ("在线更新贷款基准利率"): asks whether
-// the computer is online, fetches the published version number and, when it
-// is newer than set.rar's, the published table, which replaces set.rar only
-// when it arrived whole and valid. Every outcome is told in a message box
-// owned by owner. Both downloads block the window until they end.
+// The online update ("在线更新贷款基准利率"): asks whether the computer is
+// online, fetches the published version file and, for each of the rate table
+// (set.rar), the rate history (history.tsv) and the official calendar
+// (calendar.tsv) whose published version is newer than the one in use, the
+// published file, which replaces the installed one only when it arrived
+// whole and valid. One message box owned by owner tells what was brought up
+// to date and what failed and why. The downloads block the window until
+// they end.
 void UpdateRateTable(QWidget *owner, const PageServices &services);
 
 } // namespace pellumo
