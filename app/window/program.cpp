@@ -21,6 +21,11 @@ int RunProgram(int argc, char *argv[], const std::function<void(QWidget &)> &win
     // OpenGL context at every start), warnings and errors still show.
     // QT_LOGGING_RULES still overrides this when someone needs them.
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false"));
+    // Qt WebEngine shares its OpenGL context with the application, which it
+    // can only be told before the application object exists; the banner
+    // module, loaded after the first paint, would be too late and Qt would
+    // warn twice at every start.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Qt's own options (-style, -platform, ...) are ignored too: only the
     // program's name reaches the application object.
     int argumentCount = argc > 0 ? 1 : 0;
@@ -29,6 +34,8 @@ int RunProgram(int argc, char *argv[], const std::function<void(QWidget &)> &win
     // to every window caption ("... — Pellumo").
     QApplication::setApplicationName(QStringLiteral("Pellumo"));
     QApplication::setApplicationVersion(QStringLiteral("6.2.0.0"));
+    // The menu entry's name, so that desktops group the window under its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.pellumo.pellumo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
     InstallFontSubstitutions();
 
