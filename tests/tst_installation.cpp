@@ -2,20 +2,27 @@
 // what lands where: the program and its banner module in their private
 // folder, the command on the PATH, the menu entry, the icons, the AppStream
 // description and the documents; the two desktop validators pass on them,
-// and the installed program starts, loads its module and prints nothing.
+// the installed program starts, loads its module and prints nothing, and a
+// user who cannot write its folder saves settings in their own folder.
 
 #include "fees/base_amounts.h"
 #include "tests/test_files.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
+#include <QMap>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 #include <algorithm>
 #include <csignal>
+#include <grp.h>
+#include <pwd.h>
 #include <unistd.h>
 
 using namespace pellumo::testing;
@@ -28,6 +35,46 @@ const QString DataDir = QStringLiteral(INSTALL_DATADIR);
 const QString DocDir = QStringLiteral(INSTALL_DOCDIR);
 const QString DesktopEntry = DataDir + QStringLiteral("/applications/example.pellumo.pellumo.desktop");
 const QString Metainfo = DataDir + QStringLiteral("/metainfo/example.pellumo.pellumo.metainfo.xml");
+
+constexpr QFile::Permissions ReadableFile = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+constexpr QFile::Permissions ReadOnlyFolder = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                                              | QFile::ReadOther | QFile::ExeOther;
+constexpr QFile::Permissions OpenFolder = ReadOnlyFolder | QFile::WriteOwner;
+
+// Every entry below folder (hidden ones too) with a digest of its bytes.
+QMap<QString, QByteArray> FolderContents(const QString &folder)
+{
+    QMap<QString, QByteArray> contents;
+    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        const QString path = entries.next();
+        QFile file(path);
+        QCryptographicHash digest(QCryptographicHash::Sha256);
+        if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
+            digest.addData(&file);
+        contents.insert(QDir(folder).relativeFilePath(path), digest.result().toHex());
+    }
+    return contents;
+}
+
+// Lets other users reach and read the installed tree, as a package's files
+// are: the temporary folder is the owner's alone (0700).
+bool OpenToEveryone(const QString &root)
+{
+    bool ok = QFile::setPermissions(root, OpenFolder);
+    QDirIterator entries(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        const QFileInfo entry(entries.next());
+        if (entry.isSymLink())
+            continue;
+        const QFile::Permissions own = entry.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+        const QFile::Permissions readable = entry.isDir() ? OpenFolder : own | QFile::ReadGroup | QFile::ReadOther;
+        ok = QFile::setPermissions(entry.filePath(), readable) && ok;
+    }
+    return ok;
+}
 
 // The width and height of a PNG, from its IHDR chunk; 0 x 0 when it is none.
 QSize PngSize(const QByteArray &bytes)
@@ -63,15 +110,19 @@ private Q_SLOTS:
     void desktopEntryValidates();
     void metainfoValidates();
     void installedProgramStartsQuietlyWithItsModule();
+    void installedProgramSavesBaseAmountsThroughItsDialog_data();
     void installedProgramSavesBaseAmountsThroughItsDialog();
 
 private:
     QString installed(const QString &relative) const { return m_root + Prefix + QLatin1Char('/') + relative; }
     QProcessEnvironment programEnvironment(const QTemporaryDir &home) const;
     QString runValidator(const QString &program, const QStringList &arguments);
+    QStringList commandOfAUserWhoCannotWrite(const QString &program, const QTemporaryDir &home,
+                                             QString &skipReason) const;
 
     QTemporaryDir m_destDir;
     QString m_root;
+    QString m_driver;  // the preloaded driver, copied where any user can read it
 };
 
 void InstallationTest::initTestCase()
@@ -87,6 +138,9 @@ void InstallationTest::initTestCase()
                   {QStringLiteral("--install"), QStringLiteral(PELLUMO_BINARY_DIR), QStringLiteral("--prefix"), Prefix});
     QVERIFY(install.waitForFinished(120000));
     QVERIFY2(install.exitCode() == 0, install.readAll().constData());
+    m_driver = m_root + QStringLiteral("/installed_program_driver.so");
+    QVERIFY(QFile::copy(QStringLiteral(PROGRAM_DRIVER), m_driver));
+    QVERIFY(OpenToEveryone(m_root));
 }
 
 void InstallationTest::files_data()
@@ -225,7 +279,8 @@ void InstallationTest::installedProgramStartsQuietlyWithItsModule()
     QCOMPARE(::kill(pid.toInt(), SIGTERM), 0);  // xvfb-run then ends with it
     QVERIFY(program.waitForFinished(30000));
     // Two warnings remain from the banner module, which loads Qt WebEngine
-    // after the application object exists; anything else is news.
+    // after the application object exists (program.cpp says why); anything
+    // else is news.
     const QStringList knownWarnings = {
         QStringLiteral("Qt WebEngine seems to be initialized from a plugin."),
         QStringLiteral("Attribute Qt::AA_ShareOpenGLContexts must be set before QCoreApplication is created."),
@@ -240,29 +295,91 @@ void InstallationTest::installedProgramStartsQuietlyWithItsModule()
     QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
 }
 
+// The command that runs the installed program as a user who cannot write
+// its folder, or an empty list (with the reason in skipReason) when this
+// machine cannot. Root writes any folder whatever its mode, so root runs it
+// as nobody in a home of nobody's own; anyone else makes the folder 0555
+// (given back by the caller).
+QStringList InstallationTest::commandOfAUserWhoCannotWrite(const QString &program, const QTemporaryDir &home,
+                                                            QString &skipReason) const
+{
+    if (::geteuid() != 0)
+        return QFile::setPermissions(installed(ProgramDir), ReadOnlyFolder) ? QStringList{program} : QStringList{};
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    const passwd *nobody = ::getpwnam("nobody");
+    const group *nogroup = ::getgrnam("nogroup");
+    if (setpriv.isEmpty() || !nobody || !nogroup) {
+        skipReason = QStringLiteral("running as root needs setpriv (Debian package util-linux) and the user "
+                                    "nobody with the group nogroup, to run the program as another user");
+        return {};
+    }
+    if (::chown(QFile::encodeName(home.path()).constData(), nobody->pw_uid, nogroup->gr_gid) != 0)
+        return {};
+    return {setpriv, QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+            QStringLiteral("--clear-groups"), program};
+}
+
+void InstallationTest::installedProgramSavesBaseAmountsThroughItsDialog_data()
+{
+    QTest::addColumn<bool>("programFolderWritable");
+    QTest::newRow("read-only program folder: saved in the user's folder") << false;
+    QTest::newRow("writable program folder: saved beside the program") << true;
+}
+
 // The installed program driven through its dialog by the preloaded driver
-// (tests/installed_program_driver.cpp). Its folder is writable here, so the
-// amounts are saved beside it, where this version of the window keeps them.
+// (tests/installed_program_driver.cpp), as a user would. Where the program
+// folder is read-only, which also holds a court's preset, the amounts land
+// in HOME/.config/Pellumo/ and the program folder keeps every file and byte.
 void InstallationTest::installedProgramSavesBaseAmountsThroughItsDialog()
 {
+    QFETCH(bool, programFolderWritable);
+    const QString programFolder = installed(ProgramDir);
+    const QString preset = programFolder + QStringLiteral("/setjs.rar");
+    const QString userCopy = QStringLiteral("/.config/Pellumo/setjs.rar");
     QTemporaryDir home;
+    QVERIFY(home.isValid());
     const QString report = home.filePath(QStringLiteral("driver-report"));
     QProcessEnvironment environment = programEnvironment(home);
-    environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(PROGRAM_DRIVER));
+    environment.insert(QStringLiteral("LD_PRELOAD"), m_driver);
     environment.insert(QStringLiteral("PELLUMO_DRIVER_AMOUNTS"), QStringLiteral("120,300"));
     environment.insert(QStringLiteral("PELLUMO_DRIVER_REPORT"), report);
-    const QString saved = installed(ProgramDir + QStringLiteral("/setjs.rar"));
-    QFile::remove(saved);
 
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(installed(QStringLiteral(INSTALL_BINDIR "/pellumo")), {});
-    QVERIFY(program.waitForFinished(60000));
-    QCOMPARE(QString::fromUtf8(ReadBytes(report)), QStringLiteral("saved"));
+    const QString program = installed(QStringLiteral(INSTALL_BINDIR "/pellumo"));
+    QStringList command{program};
+    if (!programFolderWritable) {
+        PlaceFile(preset, "[vrk]\r\nlihun=50\r\nrenge=100\r\n");
+        QVERIFY(QFile::setPermissions(preset, ReadableFile));
+        QString skipReason;
+        command = commandOfAUserWhoCannotWrite(program, home, skipReason);
+        if (!skipReason.isEmpty())
+            QSKIP(qPrintable(skipReason));
+        QVERIFY2(!command.isEmpty(), "could not hand the program folder or the home to another user");
+    }
+    const auto giveBackFolder = qScopeGuard([&] {
+        QFile::setPermissions(programFolder, OpenFolder);
+        QFile::remove(preset);
+    });
+    const QMap<QString, QByteArray> before = FolderContents(programFolder);
+
+    QProcess run;
+    run.setProcessEnvironment(environment);
+    run.setWorkingDirectory(home.path());
+    run.setProcessChannelMode(QProcess::MergedChannels);
+    run.start(command.first(), command.mid(1));
+    QVERIFY(run.waitForFinished(60000));
+    QVERIFY2(ReadBytes(report) == "saved",
+             qPrintable(QString::fromUtf8(ReadBytes(report) + "\n" + run.readAll())));
+
+    const QString saved = programFolderWritable ? preset : home.path() + userCopy;
     const pellumo::BaseAmounts amounts = pellumo::ReadBaseAmounts(saved);
     QCOMPARE(amounts.divorce, 120);
     QCOMPARE(amounts.personalityRights, 300);
-    QFile::remove(saved);
+    if (programFolderWritable) {
+        QVERIFY(!QFileInfo::exists(home.path() + userCopy));
+    } else {
+        QCOMPARE(FolderContents(programFolder), before);
+        QCOMPARE(ReadBytes(preset), QByteArray("[vrk]\r\nlihun=50\r\nrenge=100\r\n"));
+    }
 }
 
 QTEST_GUILESS_MAIN(InstallationTest)

@@ -1,19 +1,25 @@
 #include "app/services/settings_files.h"
 
+#include <QStandardPaths>
 #include <utility>
 
 namespace pellumo {
 
-SettingsFiles::SettingsFiles(QString programFolder) : m_programFolder(std::move(programFolder)) {}
+SettingsFiles::SettingsFiles(const QString &programFolder)
+    : m_folders(FindSettingsFolders(programFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)))
+{
+}
+
+SettingsFiles::SettingsFiles(SettingsFolders folders) : m_folders(std::move(folders)) {}
 
 QString SettingsFiles::pathForReading(const QString &fileName) const
 {
-    return m_programFolder + fileName;
+    return SettingsPathForReading(m_folders, fileName);
 }
 
 QString SettingsFiles::pathForWriting(const QString &fileName) const
 {
-    return m_programFolder + fileName;
+    return SettingsPathForWriting(m_folders, fileName);
 }
 
 } // namespace pellumo

@@ -21,6 +21,11 @@ int RunProgram(int argc, char *argv[], const std::function<void(QWidget &)> &win
     // OpenGL context at every start), warnings and errors still show.
     // QT_LOGGING_RULES still overrides this when someone needs them.
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false"));
+    // Qt::AA_ShareOpenGLContexts is deliberately not set here, although Qt
+    // WebEngine then warns twice when the banner module loads: set before the
+    // application object, it makes Qt create an OpenGL context at once, which
+    // under Xvfb more than doubled the time to the first paint. The banner
+    // module creates that context itself, after the first paint.
     // Qt's own options (-style, -platform, ...) are ignored too: only the
     // program's name reaches the application object.
     int argumentCount = argc > 0 ? 1 : 0;
@@ -29,6 +34,8 @@ int RunProgram(int argc, char *argv[], const std::function<void(QWidget &)> &win
     // to every window caption ("... — Pellumo").
     QApplication::setApplicationName(QStringLiteral("Pellumo"));
     QApplication::setApplicationVersion(QStringLiteral("6.2.0.0"));
+    // The menu entry's name, so that desktops group the window under its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.pellumo.pellumo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
     InstallFontSubstitutions();
 
