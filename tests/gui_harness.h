@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <functional>
 #include <memory>
 
@@ -48,11 +49,14 @@ public:
     std::function<void()> onShow;
 };
 
+// Records what is handed to the shell, by job, and launches nothing.
 class RecordingShellLauncher : public ShellLauncher
 {
 public:
-    void open(const QString &target) override { targets.append(target); }
-    QStringList targets;
+    void openWebAddress(const QUrl &address) override { webAddresses.append(address); }
+    void startProgram(const QString &path) override { programs.append(path); }
+    QList<QUrl> webAddresses;
+    QStringList programs;
 };
 
 // Downloads nothing unless a test sets `fetch`.

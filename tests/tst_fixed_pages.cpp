@@ -439,7 +439,8 @@ void FixedPagesTest::clicksOpenTheSite()
     QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(clicked->width() / 2, clicked->height() / 2));
     QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(clicked->width() / 2, clicked->height() / 2));
 
-    QCOMPARE(fixture.shell.targets, (QStringList{SiteAddress(), SiteAddress()}));
+    QCOMPARE(fixture.shell.webAddresses, (QList<QUrl>{QUrl(SiteAddress()), QUrl(SiteAddress())}));
+    QVERIFY(fixture.shell.programs.isEmpty());
     QVERIFY(fixture.boxes.boxes.isEmpty());
 }
 
@@ -451,7 +452,7 @@ void FixedPagesTest::siteLinkReadsItsAddressAtTheClick()
 
     QTest::mouseClick(fixture.control<QWidget>(QStringLiteral("Label32")), Qt::LeftButton);
 
-    QCOMPARE(fixture.shell.targets, QStringList{QStringLiteral("http://other.example")});
+    QCOMPARE(fixture.shell.webAddresses, QList<QUrl>{QUrl(QStringLiteral("http://other.example"))});
 }
 
 void FixedPagesTest::calculatorIcons_data()
@@ -488,7 +489,8 @@ void FixedPagesTest::calculatorIcons()
     QTest::mouseClick(fixture.control<QWidget>(QStringLiteral("Image5")), Qt::LeftButton);
 
     const QStringList targets = expected.isEmpty() ? QStringList{} : QStringList(3, bin.filePath(expected));
-    QCOMPARE(fixture.shell.targets, targets);
+    QCOMPARE(fixture.shell.programs, targets);
+    QVERIFY(fixture.shell.webAddresses.isEmpty());
     QVERIFY(fixture.boxes.boxes.isEmpty());
 }
 
@@ -500,8 +502,8 @@ void FixedPagesTest::systemShellStartsAProgramByItsPath()
     WriteExecutable(program, "#!/bin/sh\ntouch '" + marker.toLocal8Bit() + "'\n");
     SystemShellLauncher shell;
 
-    shell.open(folder.filePath(QStringLiteral("missing-program")));  // silent
-    shell.open(program);
+    shell.startProgram(folder.filePath(QStringLiteral("missing-program")));  // silent
+    shell.startProgram(program);
 
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
 }

@@ -7,6 +7,8 @@
 #include "app/window/window_styles.h"
 #include "ui_banner_strip.h"
 
+#include <QHostAddress>
+#include <QHostInfo>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -24,7 +26,13 @@ BannerStrip::BannerStrip(const PageServices &services, BannerSource source, QWid
         m_ui->Panel7->hide();
 }
 
-BannerStrip::~BannerStrip() = default;
+// The browser's events run handlers of this strip: it goes while the
+// members they use still exist, and null first, so that an event it reports
+// while being destroyed finds no browser to work on.
+BannerStrip::~BannerStrip()
+{
+    delete std::exchange(m_webBrowser, nullptr);
+}
 
 void BannerStrip::requestBannerPage()
 {
@@ -33,16 +41,37 @@ void BannerStrip::requestBannerPage()
 
 void BannerStrip::createWebBrowser()
 {
-    if (m_webBrowser)
+    if (m_hostLookupStarted)
         return;
+    m_hostLookupStarted = true;
+    const QString host = QUrl(m_source.address).host();
+    if (!QHostAddress(host).isNull()) {
+        createWebBrowserForResolvedHost();
+        return;
+    }
+    // An unknown host fails the navigation anyway: without a network, or with
+    // a host that resolves nowhere, the picture shows at once and Qt
+    // WebEngine's hundreds of megabytes are never spent.
+    const DefaultErrorDisplay &errors = *services().errors;
+    QHostInfo::lookupHost(host, this, [this, &errors](const QHostInfo &found) {
+        errors.guarded([this, found] {
+            if (found.error() == QHostInfo::NoError && !found.addresses().isEmpty())
+                createWebBrowserForResolvedHost();
+            else
+                WebBrowser1NavigateError();
+        });
+    });
+}
+
+void BannerStrip::createWebBrowserForResolvedHost()
+{
     m_bannerModule = std::make_unique<BannerBrowserModule>(m_source.modulePath);
     const DefaultErrorDisplay &errors = *services().errors;
-    ShellLauncher &shell = *services().shellLauncher;
     BannerBrowserEvents events;
     events.documentComplete = [this, &errors] { errors.guarded([this] { WebBrowser1DocumentComplete(); }); };
     events.navigateError = [this, &errors] { errors.guarded([this] { WebBrowser1NavigateError(); }); };
-    events.openOutside = [&errors, &shell](const QUrl &url) {
-        errors.guarded([&shell, url] { shell.open(url.toString()); });
+    events.openOutside = [this, &errors](const QUrl &url) {
+        errors.guarded([this, url] { WebBrowser1LinkFollowed(url); });
     };
     m_webBrowser = m_bannerModule->create(m_ui->Panel7, events);
     if (!m_webBrowser) {
@@ -73,13 +102,15 @@ void BannerStrip::copy(const QString &text)
 
 void BannerStrip::Image3Click()
 {
-    services().shellLauncher->open(SiteAddress());
+    services().shellLauncher->openWebAddress(QUrl(SiteAddress()));
 }
 
 // Runs for every completed document. Showing the browser matters only for
 // the first one; after a failure it shows inside the hidden Panel7, unseen.
 void BannerStrip::WebBrowser1DocumentComplete()
 {
+    if (!m_webBrowser)
+        return;
     m_bannerModule->turnOffScrollBars(m_webBrowser);
     m_webBrowser->show();
 }
@@ -89,6 +120,16 @@ void BannerStrip::WebBrowser1DocumentComplete()
 void BannerStrip::WebBrowser1NavigateError()
 {
     m_ui->Panel7->hide();
+}
+
+// The banner is a remote page with scripts on: whatever address it offers
+// leaves the program only as a web address for the default browser, and
+// only when it is one (http or https). A file:, data: or javascript:
+// address, or a program's path, goes nowhere.
+void BannerStrip::WebBrowser1LinkFollowed(const QUrl &address)
+{
+    if (IsWebAddress(address))
+        services().shellLauncher->openWebAddress(address);
 }
 
 } // namespace pellumo

@@ -4,6 +4,7 @@
 #include "app/services/result_clipboard.h"
 
 #include <QFrame>
+#include <QUrl>
 #include <memory>
 
 namespace Ui {
@@ -29,7 +30,12 @@ struct BannerSource {
 //
 // The browser costs a noticeable moment and much memory, so the window
 // creates it only after its first paint (createWebBrowser), from a module
-// loaded then (banner_browser.h).
+// loaded then (banner_browser.h), and only when the banner's host resolves:
+// a browser that could show nothing but its failure is never loaded.
+//
+// The browser reports back into the strip and the window's services, so it
+// goes first when the strip is destroyed; the window destroys the strip
+// before its own members for the same reason.
 class BannerStrip : public PageOf<QFrame>, public ResultClipboard
 {
     Q_OBJECT
@@ -43,21 +49,27 @@ public:
 
     // Records that the banner page is wanted; it is loaded once the browser exists.
     void requestBannerPage();
+    // Looks up the banner's host without waiting; when it resolves (a literal
+    // address always does), creates the browser from its module, otherwise
+    // shows the static picture and leaves the module unloaded.
     void createWebBrowser();
 
     // Through Edit1, which never takes the focus: the focus stays where it was.
     void copy(const QString &text) override;
 
 private:
+    void createWebBrowserForResolvedHost();
     void Image3Click();
     void WebBrowser1DocumentComplete();
     void WebBrowser1NavigateError();
+    void WebBrowser1LinkFollowed(const QUrl &address);
 
     std::unique_ptr<Ui::BannerStrip> m_ui;
     BannerSource m_source;
     std::unique_ptr<BannerBrowserModule> m_bannerModule;
     QWidget *m_webBrowser = nullptr;
     bool m_bannerNavigationWanted = false;
+    bool m_hostLookupStarted = false;
 };
 
 } // namespace pellumo

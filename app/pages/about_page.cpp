@@ -74,7 +74,7 @@ AboutPage::~AboutPage() = default;
 
 void AboutPage::Image2Click()
 {
-    services().shellLauncher->open(SiteAddress());
+    services().shellLauncher->openWebAddress(QUrl(SiteAddress()));
 }
 
 } // namespace pellumo

@@ -26,7 +26,7 @@ void OpenSystemCalculator(ShellLauncher &shell)
 {
     const QString calculator = SystemCalculator();
     if (!calculator.isEmpty())
-        shell.open(calculator);
+        shell.startProgram(calculator);
 }
 
 } // namespace pellumo

@@ -11,7 +11,8 @@ class ShellLauncher;
 QString SystemCalculator();
 
 // Both calculator icons of the fee pages. Without a calculator on this
-// system nothing is handed to the shell, so nothing at all happens.
+// system nothing is handed to the shell, so nothing at all happens. The
+// path is the one found here: nothing a page or a file supplies is started.
 void OpenSystemCalculator(ShellLauncher &shell);
 
 } // namespace pellumo

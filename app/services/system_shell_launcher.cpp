@@ -2,25 +2,19 @@
 
 #include <QDesktopServices>
 #include <QProcess>
-#include <QUrl>
 
 namespace pellumo {
-namespace {
 
-bool IsWebAddress(const QString &target)
+void SystemShellLauncher::openWebAddress(const QUrl &address)
 {
-    const QUrl url(target, QUrl::StrictMode);
-    return url.isValid() && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
+    // The desktop's opener would start a program for a file: address.
+    if (IsWebAddress(address))
+        QDesktopServices::openUrl(address);
 }
 
-}  // namespace
-
-void SystemShellLauncher::open(const QString &target)
+void SystemShellLauncher::startProgram(const QString &path)
 {
-    if (IsWebAddress(target))
-        QDesktopServices::openUrl(QUrl(target));
-    else
-        QProcess::startDetached(target, {});
+    QProcess::startDetached(path, {});
 }
 
 }  // namespace pellumo

@@ -4,13 +4,13 @@
 
 namespace pellumo {
 
-// The real shell: a web address goes to the user's default browser, anything
-// else is taken as the path of a program and started on its own. Neither
-// waits for the launch, and a launch that cannot be carried out is silent.
+// The real shell: web addresses go to the user's default browser, programs
+// are started on their own by their path.
 class SystemShellLauncher : public ShellLauncher
 {
 public:
-    void open(const QString &target) override;
+    void openWebAddress(const QUrl &address) override;
+    void startProgram(const QString &path) override;
 };
 
 }  // namespace pellumo

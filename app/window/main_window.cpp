@@ -67,7 +67,13 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+// The banner strip and its browser go first: the browser reports its load
+// events through the error display and services below, which would
+// otherwise be destroyed before it, while a page was still loading.
+TForm1::~TForm1()
+{
+    delete std::exchange(m_bannerStrip, nullptr);
+}
 
 template <typename PageClass>
 PageClass *TForm1::hostPage(const QString &sheetName, const QString &caption, Built when)

@@ -59,7 +59,7 @@ StatusBar::~StatusBar() = default;
 // The hidden label holds the address; it is read at the click, not at start.
 void StatusBar::Label32Click()
 {
-    services().shellLauncher->open(m_ui->Labelhttp->text());
+    services().shellLauncher->openWebAddress(QUrl(m_ui->Labelhttp->text(), QUrl::StrictMode));
 }
 
 } // namespace pellumo

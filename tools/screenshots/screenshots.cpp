@@ -30,7 +30,8 @@ namespace {
 class NoShell : public pellumo::ShellLauncher
 {
 public:
-    void open(const QString &) override {}
+    void openWebAddress(const QUrl &) override {}
+    void startProgram(const QString &) override {}
 };
 
 bool Save(QWidget *widget, const QString &path)
