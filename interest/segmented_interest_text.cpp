@@ -186,12 +186,12 @@ QStringList SegmentedInterestLines(const SegmentedInterestRequest &request, cons
     lines << QStringLiteral(" ") + IsoDay(request.first) + QStringLiteral("至") + IsoDay(request.last) +
                  QStringLiteral("，共") + QString::number(DaysOf(result)) + QStringLiteral("天，分") +
                  QString::number(result.segments.size()) + QStringLiteral("段：");
+    const QString factor = RateFactor(request);
     for (const InterestSegment &segment : result.segments) {
         lines << QStringLiteral(" ") + IsoDay(segment.first) + QStringLiteral("至") + IsoDay(segment.last) +
                      QStringLiteral("，") + QString::number(segment.days) + QStringLiteral("天，") +
                      MoneyToFigures(segment.interest);
-        lines << QStringLiteral("   ") + RateOf(segment) +
-                     (IsDailyDelayRate(segment) ? QString() : RateFactor(request));
+        lines << QStringLiteral("   ") + RateOf(segment) + (IsDailyDelayRate(segment) ? QString() : factor);
     }
     return lines;
 }
