@@ -110,6 +110,7 @@ private Q_SLOTS:
     void oldPageNoticeOfRuleOf2014_data();
     void oldPageNoticeOfRuleOf2014();
     void keystrokeOverThirtyYearsBenchmark();
+    void keystrokeOverThirtyYearsProcessorTime();
 };
 
 void InterestInForcePageTest::startValues()
@@ -304,17 +305,29 @@ void InterestInForcePageTest::oldPageNoticeOfRuleOf2014()
     QVERIFY(notice->geometry().bottom() < memo->geometry().top());
 }
 
-// One iteration is two keystrokes over 1999-06-10 to 2029-06-09 at the
-// one-year rate: 40 segments, each a full recalculation and memo rewrite.
-void InterestInForcePageTest::keystrokeOverThirtyYearsBenchmark()
+namespace {
+
+// 100000 over 1999-06-10 to 2029-06-09 at the one-year rate: every benchmark
+// change and LPR fixing of the history, two memo lines each.
+Controls OpenOnThirtyYears(PageFixture<InterestInForcePage> &fixture)
 {
-    PageFixture<InterestInForcePage> fixture;
     fixture.open();
     Controls page(fixture);
     page.first->setDate(QDate(1999, 6, 10));
     page.last->setDate(QDate(2029, 6, 9));
     TypeOver(page.amount, QStringLiteral("100000"));
+    return page;
+}
+
+} // namespace
+
+// One iteration is two keystrokes, each a full recalculation and memo rewrite.
+void InterestInForcePageTest::keystrokeOverThirtyYearsBenchmark()
+{
+    PageFixture<InterestInForcePage> fixture;
+    const Controls page = OpenOnThirtyYears(fixture);
     const QString memoBefore = page.memo->toPlainText();
+    QVERIFY(memoBefore.count(QLatin1Char('\n')) > 60);
 
     QBENCHMARK
     {
@@ -323,9 +336,14 @@ void InterestInForcePageTest::keystrokeOverThirtyYearsBenchmark()
     }
 
     QCOMPARE(page.memo->toPlainText(), memoBefore);
-    QVERIFY(memoBefore.count(QLatin1Char('\n')) > 60);
+}
 
-    // The processor time, which other work on a loaded machine does not inflate.
+// The processor time, which other work on a loaded machine does not inflate
+// as it does the wall time the benchmark measures.
+void InterestInForcePageTest::keystrokeOverThirtyYearsProcessorTime()
+{
+    PageFixture<InterestInForcePage> fixture;
+    const Controls page = OpenOnThirtyYears(fixture);
     const int keystrokes = 200;
     const std::clock_t start = std::clock();
     for (int i = 0; i < keystrokes / 2; ++i) {
@@ -334,7 +352,7 @@ void InterestInForcePageTest::keystrokeOverThirtyYearsBenchmark()
     }
     const double microseconds = double(std::clock() - start) * 1e6 / CLOCKS_PER_SEC / keystrokes;
     qInfo("processor time per keystroke: %.0f us", microseconds);
-    QVERIFY2(microseconds < 500, qPrintable(QString::number(microseconds)));
+    QVERIFY2(microseconds < 1000, qPrintable(QString::number(microseconds)));
 }
 
 QTEST_MAIN(InterestInForcePageTest)
