@@ -60,6 +60,10 @@ InterestInForcePage::InterestInForcePage(const PageServices &services, QWidget *
     SetUpResultMemo(m_ui->MemoSegments);
     m_ui->EditPrincipal->setValidator(new QRegularExpressionValidator(PrincipalPattern, m_ui->EditPrincipal));
     m_ui->EditMultiplier->setValidator(new QRegularExpressionValidator(MultiplierPattern, m_ui->EditMultiplier));
+    // Until there is a result to copy, the button reads as disabled.
+    QPalette copyColours = m_ui->SpeedButtonCopy->palette();
+    copyColours.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::gray);
+    m_ui->SpeedButtonCopy->setPalette(copyColours);
 
     // Set before the bindings exist, so that nothing is calculated at start.
     const QDate today = QDate::currentDate();
