@@ -279,7 +279,7 @@ void FixedPagesTest::referencePageShowsTheText()
 {
     WindowFixture fixture;
     fixture.open();
-    fixture.control<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(5);
+    fixture.control<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(6);
     auto *text = fixture.control<QPlainTextEdit>(QStringLiteral("RichEdit1"));
     QWidget *page = fixture.control<QWidget>(QStringLiteral("TabSheet8"));
 
@@ -333,7 +333,7 @@ void FixedPagesTest::controlsWhereTheWindowPutsThem()
     QFETCH(QRect, geometry);
     WindowFixture fixture;
     fixture.open();
-    fixture.control<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(6);
+    fixture.control<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(7);
 
     QWidget *control = fixture.control<QWidget>(name);
     QCOMPARE(control->parentWidget()->objectName(), parent);
@@ -344,7 +344,7 @@ void FixedPagesTest::aboutPageContent()
 {
     WindowFixture fixture;
     fixture.open();
-    fixture.control<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(6);
+    fixture.control<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(7);
 
     auto *panel = fixture.control<QFrame>(QStringLiteral("Panel4"));
     QCOMPARE(panel->geometry(), fixture.control<QWidget>(QStringLiteral("TabSheet3"))->rect());
@@ -423,7 +423,7 @@ void FixedPagesTest::clicksOpenTheSite_data()
     QTest::addColumn<int>("page");
 
     QTest::newRow("static banner picture") << "Image3" << 0;
-    QTest::newRow("site banner of the about page") << "Image2" << 6;
+    QTest::newRow("site banner of the about page") << "Image2" << 7;
     QTest::newRow("site link of the status bar") << "Label32" << 0;
 }
 

@@ -95,7 +95,7 @@ void MainWindowTest::frame()
     QStringList captions;
     for (int i = 0; i < pages->count(); ++i)
         captions << pages->tabText(i);
-    QCOMPARE(captions, QStringLiteral("受理费 申请费 迟延利息 违约金 日期计算 新办法 关于").split(QLatin1Char(' ')));
+    QCOMPARE(captions, QStringLiteral("受理费 申请费 迟延利息 分段计息 违约金 日期计算 新办法 关于").split(QLatin1Char(' ')));
 
     TForm2 *dialog = window.baseAmountDialog();
     QVERIFY(dialog->isHidden());
@@ -120,7 +120,7 @@ void MainWindowTest::tabChosenBeforeThePaintShowsItsPage()
     WindowFixture fixture;
     fixture.window = std::make_unique<TForm1>(fixture.services);
     fixture.window->show();
-    fixture.control<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(4);
+    fixture.control<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(5);
     QVERIFY(fixture.control<QLineEdit>(QStringLiteral("Edit2"))->isVisible());
     QVERIFY(fixture.control<QWidget>(QStringLiteral("GGdate"))->isVisible());
     QVERIFY(!fixture.control<QWidget>(QStringLiteral("Memo2"))->isVisible());       // hidden until hovered
@@ -182,10 +182,11 @@ void MainWindowTest::pagesOnTheirSheets_data()
     QTest::newRow("acceptance fee") << 0 << "TabSheet1" << "edtBd";
     QTest::newRow("application fee") << 1 << "TabSheet5" << "Edit7";
     QTest::newRow("delayed interest") << 2 << "TabSheet4" << "Editmoney";
-    QTest::newRow("damages") << 3 << "TabSheet6" << "Edit3";
-    QTest::newRow("date") << 4 << "TabSheet2" << "Edit2";
-    QTest::newRow("reference") << 5 << "TabSheet8" << "RichEdit1";
-    QTest::newRow("about") << 6 << "TabSheet3" << "Memo1";
+    QTest::newRow("interest at the rates in force") << 3 << "TabSheet9" << "EditPrincipal";
+    QTest::newRow("damages") << 4 << "TabSheet6" << "Edit3";
+    QTest::newRow("date") << 5 << "TabSheet2" << "Edit2";
+    QTest::newRow("reference") << 6 << "TabSheet8" << "RichEdit1";
+    QTest::newRow("about") << 7 << "TabSheet3" << "Memo1";
 }
 
 // Each page on the sheet of its tab, shown when its tab is chosen.

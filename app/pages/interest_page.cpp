@@ -7,6 +7,7 @@
 #include "app/window/window_styles.h"
 #include "interest/delay_interest.h"
 #include "interest/rate_table.h"
+#include "interest/segmented_interest.h"
 #include "money/unfinished_money_text.h"
 #include "ui_interest_page.h"
 
@@ -27,11 +28,13 @@ InterestPage::InterestPage(const PageServices &services, QWidget *parent)
     const QDate today = QDate::currentDate();
     m_ui->DateTimePickerstart->setDate(today);
     m_ui->DateTimePickerend->setDate(today);
+    DateTimePickerendChange();
 
     bind(m_ui->Editmoney, &QLineEdit::textChanged, &InterestPage::Button4Click);
     bind(m_ui->Editmoney, &QLineEdit::returnPressed, &InterestPage::EditmoneyKeyPress);
     bind(m_ui->DateTimePickerstart, &QDateEdit::dateChanged, &InterestPage::Button4Click);
     bind(m_ui->DateTimePickerend, &QDateEdit::dateChanged, &InterestPage::Button4Click);
+    bind(m_ui->DateTimePickerend, &QDateEdit::dateChanged, &InterestPage::DateTimePickerendChange);
     bind(m_ui->Button4, &QPushButton::clicked, &InterestPage::Button4Click);
     bind(m_ui->SpeedButton9, &QToolButton::clicked, &InterestPage::SpeedButton9Click);
 }
@@ -68,6 +71,14 @@ void InterestPage::Button4Click()
         m_ui->Memo3->setPlainText(result.lines.join(QLatin1Char('\n')));
         return;
     }
+}
+
+// This page computes by the 2009 reply throughout; a delay that reaches
+// 2014-08-01 falls from that day under 法释〔2014〕8号 (its 第七条), which the
+// page 分段计息 applies.
+void InterestPage::DateTimePickerendChange()
+{
+    m_ui->LabelRuleOf2014->setVisible(m_ui->DateTimePickerend->date() >= DailyDelayRateStart());
 }
 
 // The interest is not recomputed: its next calculation reads the new file.

@@ -26,6 +26,7 @@ private:
     void EditmoneyKeyPress();
     void Button4Click();
     void SpeedButton9Click();
+    void DateTimePickerendChange();
 
     std::unique_ptr<Ui::InterestPage> m_ui;
     std::unique_ptr<RateTable> m_rateTable;

@@ -6,6 +6,7 @@
 #include "app/pages/application_fee_page.h"
 #include "app/pages/damages_page.h"
 #include "app/pages/deadline_page.h"
+#include "app/pages/interest_in_force_page.h"
 #include "app/pages/interest_page.h"
 #include "app/pages/reference_page.h"
 #include "app/services/site_address.h"
@@ -58,10 +59,12 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     m_acceptanceFeePage = hostPage<AcceptanceFeePage>(QStringLiteral("TabSheet1"), QStringLiteral("受理费"), Built::AtStart);
     hostPage<ApplicationFeePage>(QStringLiteral("TabSheet5"), QStringLiteral("申请费"), Built::AtStart);
     hostPage<InterestPage>(QStringLiteral("TabSheet4"), QStringLiteral("迟延利息"), Built::AfterFirstPaint);
+    hostPage<InterestInForcePage>(QStringLiteral("TabSheet9"), QStringLiteral("分段计息"), Built::AfterFirstPaint);
     hostPage<DamagesPage>(QStringLiteral("TabSheet6"), QStringLiteral("违约金"), Built::AfterFirstPaint);
     hostPage<DeadlinePage>(QStringLiteral("TabSheet2"), QStringLiteral("日期计算"), Built::AfterFirstPaint);
     hostPage<ReferencePage>(QStringLiteral("TabSheet8"), QStringLiteral("新办法"), Built::AfterFirstPaint);
     hostPage<AboutPage>(QStringLiteral("TabSheet3"), QStringLiteral("关于"), Built::AfterFirstPaint);
+    UseCompactTabs(m_ui->PageControl1);
     connect(m_ui->PageControl1, &QTabWidget::currentChanged, this, &TForm1::buildHiddenPages);
 
     FormCreate();

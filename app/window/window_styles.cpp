@@ -4,6 +4,10 @@
 #include <QDynamicPropertyChangeEvent>
 #include <QFont>
 #include <QPalette>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QVariant>
 #include <QWidget>
 
@@ -74,7 +78,27 @@ public:
     }
 };
 
+class CompactTabStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 14;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 } // namespace
+
+void UseCompactTabs(QTabWidget *tabs)
+{
+    auto *style = new CompactTabStyle(QStyleFactory::create(QApplication::style()->name()));
+    style->setParent(tabs);
+    tabs->tabBar()->setStyle(style);
+}
 
 StylesWhileBuilding::StylesWhileBuilding() : m_filter(new StyleFilter)
 {

@@ -1,5 +1,6 @@
-// Screenshots of the main window, one per tab, and of the base-amount dialog,
-// for comparing the look of the window before and after a change. The real
+// Screenshots of the main window, one per tab, a few pages with results, and
+// of the base-amount dialog, for comparing the look of the window before and
+// after a change. The real
 // TForm1 is built as the program builds it, on an empty temporary program
 // folder and with the banner's browser off, so that every run shows the same
 // window (today's date aside).
@@ -14,6 +15,7 @@
 #include "app/window/window_styles.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QLineEdit>
@@ -108,6 +110,30 @@ int main(int argc, char *argv[])
                              output.filePath(QStringLiteral("date_moved_deadline.png")));
     allSaved &= SaveDatePage(&window, tabs, QDate(2027, 6, 1), QStringLiteral("30"),
                              output.filePath(QStringLiteral("date_uncovered_year.png")));
+    // The page 分段计息 with results of both calculations, and the page
+    // 迟延利息 with the notice of the rule of 2014 under a typed-in amount.
+    const auto showTab = [&](const QString &sheetName) {
+        tabs->setCurrentWidget(window.findChild<QWidget *>(sheetName));
+        QTest::qWait(200);
+    };
+    showTab(QStringLiteral("TabSheet9"));
+    window.findChild<QDateEdit *>(QStringLiteral("DateTimePickerFirst"))->setDate(QDate(2018, 6, 1));
+    window.findChild<QDateEdit *>(QStringLiteral("DateTimePickerLast"))->setDate(QDate(2020, 12, 31));
+    window.findChild<QLineEdit *>(QStringLiteral("EditPrincipal"))->setText(QStringLiteral("300000"));
+    QTest::qWait(100);
+    allSaved &= Save(&window, output.filePath(QStringLiteral("in_force_rates.png")));
+    window.findChild<QComboBox *>(QStringLiteral("ComboBoxCalculation"))->setCurrentIndex(1);
+    window.findChild<QDateEdit *>(QStringLiteral("DateTimePickerFirst"))->setDate(QDate(2013, 1, 1));
+    window.findChild<QDateEdit *>(QStringLiteral("DateTimePickerLast"))->setDate(QDate(2014, 12, 31));
+    window.findChild<QLineEdit *>(QStringLiteral("EditPrincipal"))->setText(QStringLiteral("100000"));
+    QTest::qWait(100);
+    allSaved &= Save(&window, output.filePath(QStringLiteral("in_force_doubled.png")));
+    showTab(QStringLiteral("TabSheet4"));
+    window.findChild<QDateEdit *>(QStringLiteral("DateTimePickerstart"))->setDate(QDate(2013, 1, 1));
+    window.findChild<QDateEdit *>(QStringLiteral("DateTimePickerend"))->setDate(QDate(2014, 12, 31));
+    window.findChild<QLineEdit *>(QStringLiteral("Editmoney"))->setText(QStringLiteral("100000"));
+    QTest::qWait(100);
+    allSaved &= Save(&window, output.filePath(QStringLiteral("interest_notice.png")));
 
     tabs->setCurrentIndex(0);
     QTest::qWait(100);

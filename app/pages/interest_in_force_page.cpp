@@ -1,0 +1,143 @@
+#include "app/pages/interest_in_force_page.h"
+
+#include "app/services/result_clipboard.h"
+#include "app/services/settings_files.h"
+#include "app/widgets/amount_fields.h"
+#include "app/widgets/result_memo.h"
+#include "app/window/window_styles.h"
+#include "interest/rate_history_file.h"
+#include "money/money.h"
+#include "ui_interest_in_force_page.h"
+
+#include <QRegularExpressionValidator>
+#include <algorithm>
+
+namespace pellumo {
+namespace {
+
+// Yuan with at most two decimals, up to a trillion; a multiplier with at most
+// four decimals.
+const QRegularExpression PrincipalPattern(QStringLiteral("\\d{0,12}(\\.\\d{0,2})?"));
+const QRegularExpression MultiplierPattern(QStringLiteral("\\d{0,3}(\\.\\d{0,4})?"));
+
+// A text without a digit ("", ".") is unfinished, though it reads as zero.
+std::optional<Money> NumberTyped(const QString &text)
+{
+    if (!std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); }))
+        return std::nullopt;
+    return ParseMoney(text);
+}
+
+std::optional<Money> PositiveNumber(const QString &text)
+{
+    const std::optional<Money> value = NumberTyped(text);
+    return value && *value > 0 ? value : std::nullopt;
+}
+
+RateBasis BasisAt(int index)
+{
+    switch (index) {
+    case 1:
+        return RateBasis::OverFiveYears;
+    case 2:
+        return RateBasis::ByTerm;
+    default:
+        return RateBasis::OneYear;
+    }
+}
+
+} // namespace
+
+InterestInForcePage::InterestInForcePage(const PageServices &services, QWidget *parent)
+    : Page(services, parent), m_ui(std::make_unique<Ui::InterestInForcePage>()),
+      m_history(std::make_unique<RateHistoryFile>(
+          services.settingsFiles->pathForReading(QString::fromLatin1(RateHistoryFileName))))
+{
+    {
+        const StylesWhileBuilding styles;
+        m_ui->setupUi(this);
+    }
+    SetUpResultMemo(m_ui->MemoSegments);
+    m_ui->EditPrincipal->setValidator(new QRegularExpressionValidator(PrincipalPattern, m_ui->EditPrincipal));
+    m_ui->EditMultiplier->setValidator(new QRegularExpressionValidator(MultiplierPattern, m_ui->EditMultiplier));
+    // Until there is a result to copy, the button reads as disabled.
+    QPalette copyColours = m_ui->SpeedButtonCopy->palette();
+    copyColours.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::gray);
+    m_ui->SpeedButtonCopy->setPalette(copyColours);
+
+    // Set before the bindings exist, so that nothing is calculated at start.
+    const QDate today = QDate::currentDate();
+    m_ui->DateTimePickerFirst->setDate(today);
+    m_ui->DateTimePickerLast->setDate(today);
+
+    bind(m_ui->EditPrincipal, &QLineEdit::textChanged, &InterestInForcePage::InputChange);
+    bind(m_ui->EditPrincipal, &QLineEdit::returnPressed, &InterestInForcePage::EditPrincipalKeyPress);
+    bind(m_ui->DateTimePickerFirst, &QDateEdit::dateChanged, &InterestInForcePage::InputChange);
+    bind(m_ui->DateTimePickerLast, &QDateEdit::dateChanged, &InterestInForcePage::InputChange);
+    bind(m_ui->ComboBoxCalculation, &QComboBox::currentIndexChanged, &InterestInForcePage::ComboBoxCalculationChange);
+    bind(m_ui->ComboBoxBasis, &QComboBox::currentIndexChanged, &InterestInForcePage::InputChange);
+    bind(m_ui->EditMultiplier, &QLineEdit::textChanged, &InterestInForcePage::InputChange);
+    bind(m_ui->ComboBoxDaysPerYear, &QComboBox::currentIndexChanged, &InterestInForcePage::InputChange);
+    bind(m_ui->SpeedButtonCopy, &QToolButton::clicked, &InterestInForcePage::SpeedButtonCopyClick);
+}
+
+InterestInForcePage::~InterestInForcePage() = default;
+
+// Enter empties the field, as on the other pages; the results stay.
+void InterestInForcePage::EditPrincipalKeyPress()
+{
+    EmptyAndFocus(m_ui->EditPrincipal);
+}
+
+// The basis, multiplier and year length belong to the first calculation
+// only; the doubled interest shows its rule in their place.
+void InterestInForcePage::ComboBoxCalculationChange()
+{
+    m_ui->RatesInForceChoices->setVisible(!doubledDelay());
+    m_ui->LabelDoubledRule->setVisible(doubledDelay());
+    InputChange();
+}
+
+bool InterestInForcePage::doubledDelay() const
+{
+    return m_ui->ComboBoxCalculation->currentIndex() == 1;
+}
+
+// The one place that calls the calculation.
+void InterestInForcePage::InputChange()
+{
+    const std::optional<Money> principal = NumberTyped(m_ui->EditPrincipal->text());
+    if (!principal || principal->sign() < 0)
+        return;  // empty or unfinished: the last results stay
+    m_ui->LabelPrincipalWords->setText(MoneyToChinese(*principal));
+
+    SegmentedInterestRequest request;
+    request.principal = *principal;
+    request.first = m_ui->DateTimePickerFirst->date();
+    request.last = m_ui->DateTimePickerLast->date();
+    if (doubledDelay()) {
+        request.calculation = SegmentedInterestRequest::Calculation::DoubledDelay;
+    } else {
+        const std::optional<Money> multiplier = PositiveNumber(m_ui->EditMultiplier->text());
+        if (!multiplier)
+            return;
+        request.basis = BasisAt(m_ui->ComboBoxBasis->currentIndex());
+        request.multiplier = *multiplier;
+        request.daysPerYear = m_ui->ComboBoxDaysPerYear->currentIndex() == 1 ? 365 : 360;
+    }
+
+    const RateHistory &history = m_history->current();
+    const SegmentedInterest result = CalculateSegmentedInterest(request, history);
+    m_ui->MemoSegments->setPlainText(SegmentedInterestLines(request, result, history.knownThrough).join(QLatin1Char('\n')));
+    m_shownRequest = request;
+    m_shownResult = result;
+    m_shownKnownThrough = history.knownThrough;
+    m_ui->SpeedButtonCopy->setEnabled(result.outcome == SegmentedInterest::Outcome::Complete);
+}
+
+void InterestInForcePage::SpeedButtonCopyClick()
+{
+    services().clipboard->copy(SegmentedInterestCopyText(m_shownRequest, m_shownResult, m_shownKnownThrough));
+}
+
+} // namespace pellumo

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/pages/page.h"
+#include "interest/segmented_interest_text.h"
+
+#include <QDate>
+#include <memory>
+
+namespace Ui {
+class InterestInForcePage;
+}
+
+namespace pellumo {
+
+class RateHistoryFile;
+
+// The page "分段计息": interest on a sum between two days, segment by segment
+// at the rates in force on each day (按同期利率分段计息), or the doubled
+// part of the debt interest for delayed performance under 法释〔2014〕8号,
+// with a button that copies the whole calculation as text.
+//
+// The amount field takes digits with at most two decimals. While it is empty
+// or holds an unfinished text (a lone "."), and while the multiplier is not a
+// positive number, the page keeps what it shows: no message, no reset.
+class InterestInForcePage : public Page
+{
+    Q_OBJECT
+public:
+    InterestInForcePage(const PageServices &services, QWidget *parent = nullptr);
+    ~InterestInForcePage() override;
+
+private:
+    void EditPrincipalKeyPress();
+    void ComboBoxCalculationChange();
+    void InputChange();
+    void SpeedButtonCopyClick();
+
+    bool doubledDelay() const;
+
+    std::unique_ptr<Ui::InterestInForcePage> m_ui;
+    std::unique_ptr<RateHistoryFile> m_history;
+    // The last complete calculation, whose text the copy button builds only
+    // when it is clicked.
+    SegmentedInterestRequest m_shownRequest;
+    SegmentedInterest m_shownResult;
+    QDate m_shownKnownThrough;
+};
+
+} // namespace pellumo

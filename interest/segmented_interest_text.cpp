@@ -1,0 +1,247 @@
+#include "interest/segmented_interest_text.h"
+
+#include "interest/result_lines.h"
+#include "money/number_text.h"
+
+namespace pellumo {
+namespace {
+
+using Calculation = SegmentedInterestRequest::Calculation;
+
+const QString ReplyOf2009Note =
+    QStringLiteral("2009年5月18日前的迟延期间适用法释〔2009〕6号施行前的规定，此处按贷款基准利率计算");
+const QString LegalBasis = QStringLiteral(
+    "法律依据：《中华人民共和国民事诉讼法》第二百六十四条；"
+    "《最高人民法院关于执行程序中计算迟延履行期间的债务利息适用法律若干问题的解释》（法释〔2014〕8号）第一条、第七条。");
+// The formula of 法释〔2014〕8号 第一条.
+const QString DailyRuleFormula = QStringLiteral(
+    "加倍部分债务利息＝债务人尚未清偿的生效法律文书确定的除一般债务利息之外的金钱债务×日万分之一点七五×迟延履行期间。");
+const QString EarlierRuleNote =
+    QStringLiteral("2014年8月1日前的迟延履行期间，依法释〔2014〕8号第七条适用此前的规定，按同期贷款基准利率加倍计算。");
+
+QString DayText(const QDate &day)
+{
+    return day.toString(QStringLiteral("yyyy年M月d日"));
+}
+
+// "2013-01-01", built by hand: QDate::toString costs more than the rest of a
+// memo line, and the memo is rewritten on every keystroke.
+QString IsoDay(const QDate &day)
+{
+    const int year = day.year();
+    const int month = day.month();
+    const int dayOfMonth = day.day();
+    const char16_t text[] = {char16_t(u'0' + year / 1000 % 10), char16_t(u'0' + year / 100 % 10),
+                             char16_t(u'0' + year / 10 % 10),   char16_t(u'0' + year % 10),
+                             u'-',
+                             char16_t(u'0' + month / 10),       char16_t(u'0' + month % 10),
+                             u'-',
+                             char16_t(u'0' + dayOfMonth / 10),  char16_t(u'0' + dayOfMonth % 10)};
+    return QString(reinterpret_cast<const QChar *>(text), 10);
+}
+
+bool IsDailyDelayRate(const InterestSegment &segment)
+{
+    return segment.basis == QString::fromUtf16(DailyDelayRateBasis);
+}
+
+bool IsLoanPrimeRate(const InterestSegment &segment)
+{
+    return segment.basis.endsWith(QLatin1String("LPR"));
+}
+
+// "一至三年（含三年）贷款基准利率6.15%", "一年期LPR3.45%", "日万分之一点七五".
+QString RateOf(const InterestSegment &segment)
+{
+    if (IsDailyDelayRate(segment))
+        return segment.basis;
+    const QString name = IsLoanPrimeRate(segment) ? segment.basis : segment.basis + QStringLiteral("贷款基准利率");
+    return name + segment.annualRate + QLatin1Char('%');
+}
+
+// How a day's interest follows from the rate: "×2÷360", "×1.5÷365", "÷360".
+QString RateFactor(const SegmentedInterestRequest &request)
+{
+    if (request.calculation == Calculation::DoubledDelay)
+        return QStringLiteral("×2÷360");
+    const QString multiplier = request.multiplier == 1 ? QString() : QStringLiteral("×") + DecimalText(request.multiplier);
+    return multiplier + QStringLiteral("÷") + QString::number(request.daysPerYear == 365 ? 365 : 360);
+}
+
+// "＝" when the shown amount is the exact one, "≈" when it is rounded.
+QString EqualsSign(const Money &interest)
+{
+    return interest == interest.roundedToFen() ? QStringLiteral("＝") : QStringLiteral("≈");
+}
+
+// 100000×6.15%×2÷360×577≈19714.17 ; 100000×0.0175%×153＝2677.50
+QString Formula(const SegmentedInterestRequest &request, const InterestSegment &segment)
+{
+    const QString factor = IsDailyDelayRate(segment) ? QString() : RateFactor(request);
+    return DecimalText(request.principal) + QStringLiteral("×") + segment.annualRate + QLatin1Char('%') + factor +
+           QStringLiteral("×") + QString::number(segment.days) + EqualsSign(segment.interest) +
+           MoneyToFigures(segment.interest);
+}
+
+std::optional<QString> RoundingNote(const SegmentedInterest &result)
+{
+    Money shownSum;
+    for (const InterestSegment &segment : result.segments)
+        shownSum += segment.interest.roundedToFen();
+    const Money difference = shownSum - result.total.roundedToFen();
+    if (difference == 0)
+        return std::nullopt;
+    const Money absolute = difference.sign() < 0 ? -difference : difference;
+    return QStringLiteral("各段金额已四舍五入至分，其和与合计相差") + MoneyToFigures(absolute) +
+           QStringLiteral("元；合计由各段未经舍入的金额相加后四舍五入");
+}
+
+int DaysOf(const SegmentedInterest &result)
+{
+    int days = 0;
+    for (const InterestSegment &segment : result.segments)
+        days += segment.days;
+    return days;
+}
+
+QString RefusalLine(SegmentedInterest::Outcome outcome)
+{
+    if (outcome == SegmentedInterest::Outcome::BeforeHistory)
+        return QStringLiteral(" 起算日早于") + DayText(RateHistoryStart()) + QStringLiteral("，本程序没有此前的利率数据");
+    return QStringLiteral(" 截止日早于起算日，无法计算");
+}
+
+QString Title(const SegmentedInterestRequest &request)
+{
+    return request.calculation == Calculation::DoubledDelay ? QStringLiteral("迟延履行期间加倍部分债务利息计算")
+                                                            : QStringLiteral("按同期利率分段计息");
+}
+
+QString BasisLine(const SegmentedInterestRequest &request)
+{
+    if (request.calculation == Calculation::DoubledDelay)
+        return QStringLiteral("计算标准：2014年8月1日前按同期贷款基准利率加倍计算，自2014年8月1日起按日万分之一点七五计算");
+    const QString multiplier = DecimalText(request.multiplier);
+    return QStringLiteral("计息标准：") + RateBasisName(request.basis) + QStringLiteral("同期贷款利率（2019年8月20日起为贷款市场报价利率LPR），倍数") +
+           multiplier + QStringLiteral("，每年按") + QString::number(request.daysPerYear == 365 ? 365 : 360) +
+           QStringLiteral("天计");
+}
+
+QString SourceLine(const SegmentedInterest &result)
+{
+    bool benchmark = false;
+    bool loanPrime = false;
+    for (const InterestSegment &segment : result.segments) {
+        loanPrime |= IsLoanPrimeRate(segment);
+        benchmark |= !IsLoanPrimeRate(segment) && !IsDailyDelayRate(segment);
+    }
+    QStringList sources;
+    if (benchmark)
+        sources << QStringLiteral("中国人民银行公布的贷款基准利率");
+    if (loanPrime)
+        sources << QStringLiteral("全国银行间同业拆借中心公布的贷款市场报价利率（LPR）");
+    if (sources.isEmpty())
+        return {};
+    return QStringLiteral("利率来源：") + sources.join(QStringLiteral("、")) + QStringLiteral("。");
+}
+
+} // namespace
+
+SegmentedInterest CalculateSegmentedInterest(const SegmentedInterestRequest &request, const RateHistory &history)
+{
+    if (request.calculation == Calculation::DoubledDelay)
+        return DoubledDelayInterestInForce(request.principal, request.first, request.last, history);
+    return InterestAtRatesInForce(request.principal, request.first, request.last, request.basis, request.multiplier,
+                                  request.daysPerYear, history);
+}
+
+QString RateBasisName(RateBasis basis)
+{
+    switch (basis) {
+    case RateBasis::OneYear:
+        return QStringLiteral("一年期");
+    case RateBasis::OverFiveYears:
+        return QStringLiteral("五年期以上");
+    case RateBasis::ByTerm:
+        break;
+    }
+    return QStringLiteral("按期限");
+}
+
+QStringList SegmentedInterestNotes(const SegmentedInterestRequest &request, const SegmentedInterest &result,
+                                   const QDate &knownThrough)
+{
+    QStringList notes;
+    if (const std::optional<QString> rounding = RoundingNote(result))
+        notes << *rounding;
+    if (result.beyondKnownData)
+        notes << QStringLiteral("利率数据截至") + DayText(knownThrough) + QStringLiteral("，其后按最后公布的利率计算");
+    if (request.calculation == Calculation::DoubledDelay && StartsBeforeReplyOf2009(request.first))
+        notes << ReplyOf2009Note;
+    return notes;
+}
+
+QStringList SegmentedInterestLines(const SegmentedInterestRequest &request, const SegmentedInterest &result,
+                                   const QDate &knownThrough)
+{
+    if (result.outcome != SegmentedInterest::Outcome::Complete)
+        return {RefusalLine(result.outcome)};
+    QStringList lines;
+    const QString what = request.calculation == Calculation::DoubledDelay ? QStringLiteral("加倍部分债务利息")
+                                                                          : QStringLiteral("利息合计");
+    lines << QStringLiteral(" 【计算结果】") + what + QStringLiteral("(元)：") + MoneyToFigures(result.total);
+    lines << QStringLiteral(" 大写：") + MoneyToChinese(result.total);
+    for (const QString &note : SegmentedInterestNotes(request, result, knownThrough))
+        lines << QStringLiteral(" 注：") + note;
+    lines << ResultRule();
+    lines << QStringLiteral(" ") + IsoDay(request.first) + QStringLiteral("至") + IsoDay(request.last) +
+                 QStringLiteral("，共") + QString::number(DaysOf(result)) + QStringLiteral("天，分") +
+                 QString::number(result.segments.size()) + QStringLiteral("段：");
+    const QString factor = RateFactor(request);
+    for (const InterestSegment &segment : result.segments) {
+        lines << QStringLiteral(" ") + IsoDay(segment.first) + QStringLiteral("至") + IsoDay(segment.last) +
+                     QStringLiteral("，") + QString::number(segment.days) + QStringLiteral("天，") +
+                     MoneyToFigures(segment.interest);
+        lines << QStringLiteral("   ") + RateOf(segment) + (IsDailyDelayRate(segment) ? QString() : factor);
+    }
+    return lines;
+}
+
+QString SegmentedInterestCopyText(const SegmentedInterestRequest &request, const SegmentedInterest &result,
+                                  const QDate &knownThrough)
+{
+    if (result.outcome != SegmentedInterest::Outcome::Complete)
+        return {};
+    QStringList lines;
+    lines << Title(request);
+    lines << QStringLiteral("本金：") + MoneyToFigures(request.principal) + QStringLiteral("元");
+    const QString period = request.calculation == Calculation::DoubledDelay ? QStringLiteral("迟延履行期间：")
+                                                                            : QStringLiteral("计息期间：");
+    lines << period + DayText(request.first) + QStringLiteral("至") + DayText(request.last) + QStringLiteral("，共") +
+                 QString::number(DaysOf(result)) + QStringLiteral("天");
+    lines << BasisLine(request);
+    lines << QStringLiteral("分段计算：");
+    int number = 0;
+    for (const InterestSegment &segment : result.segments) {
+        lines << QString::number(++number) + QStringLiteral(". ") + DayText(segment.first) + QStringLiteral("至") +
+                     DayText(segment.last) + QStringLiteral("，共") + QString::number(segment.days) +
+                     QStringLiteral("天，按") + RateOf(segment) + QStringLiteral("计算：") + Formula(request, segment) +
+                     QStringLiteral("元");
+    }
+    lines << QStringLiteral("合计：") + MoneyToFigures(result.total) + QStringLiteral("元（大写：") +
+                 MoneyToChinese(result.total) + QStringLiteral("）");
+    for (const QString &note : SegmentedInterestNotes(request, result, knownThrough))
+        lines << QStringLiteral("注：") + note + QStringLiteral("。");
+    if (const QString source = SourceLine(result); !source.isEmpty())
+        lines << source;
+    if (request.calculation == Calculation::DoubledDelay) {
+        if (request.first < DailyDelayRateStart())
+            lines << EarlierRuleNote;
+        if (request.last >= DailyDelayRateStart())
+            lines << QStringLiteral("计算公式：") + DailyRuleFormula;
+        lines << LegalBasis;
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+} // namespace pellumo

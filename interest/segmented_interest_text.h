@@ -1,0 +1,56 @@
+#pragma once
+
+// The texts of a segmented interest calculation: the lines of the result
+// memo and the text a user pastes into a document. Each segment's interest is
+// shown rounded to the fen; the total is the exact sum of the segments,
+// rounded once. The shown segment amounts may therefore add up to a fen or
+// more off the total, and both texts then say so and by how much, instead of
+// hiding it by rounding the segments to fit.
+
+#include "interest/segmented_interest.h"
+#include "money/money.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+namespace pellumo {
+
+// What the user asked for, as the texts name it.
+struct SegmentedInterestRequest {
+    enum class Calculation { RatesInForce, DoubledDelay };
+    Calculation calculation = Calculation::RatesInForce;
+    Money principal;
+    QDate first, last;
+    // Only for the interest at the rates in force:
+    RateBasis basis = RateBasis::OneYear;
+    Money multiplier = 1;
+    int daysPerYear = 360;
+};
+
+// Runs the calculation the request names.
+SegmentedInterest CalculateSegmentedInterest(const SegmentedInterestRequest &request, const RateHistory &history);
+
+// "一年期", "五年期以上", "按期限".
+QString RateBasisName(RateBasis basis);
+
+// The notes a complete result carries, in this order: the rounding note (the
+// shown segments do not add up to the total), the data note ("利率数据截至…")
+// and, for the doubled interest starting before 2009-05-18, the note on the
+// rules before the 2009 reply.
+QStringList SegmentedInterestNotes(const SegmentedInterestRequest &request, const SegmentedInterest &result,
+                                   const QDate &knownThrough);
+
+// The memo: the total in figures and in words, the notes, then the segments.
+// For a refused calculation, one line that says why.
+QStringList SegmentedInterestLines(const SegmentedInterestRequest &request, const SegmentedInterest &result,
+                                   const QDate &knownThrough);
+
+// The whole calculation ready to paste: title, principal, period, the basis,
+// every segment with its formula, the total in figures and in words, the
+// notes, and for the doubled interest its legal basis. Empty for a refused
+// calculation.
+QString SegmentedInterestCopyText(const SegmentedInterestRequest &request, const SegmentedInterest &result,
+                                  const QDate &knownThrough);
+
+} // namespace pellumo

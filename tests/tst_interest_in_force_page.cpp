@@ -1,0 +1,359 @@
+// The page "分段计息" as a user works it, and the notice of the page "迟延利息"
+// that points to it: each input recalculates, the copy button puts the whole
+// calculation on the clipboard, the installed rate history is used only when
+// it reads as valid.
+
+#include "app/pages/interest_in_force_page.h"
+#include "app/pages/interest_page.h"
+#include "interest/rate_history.h"
+#include "tests/page_harness.h"
+#include "tests/test_files.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <ctime>
+
+using namespace pellumo;
+using namespace pellumo::testing;
+
+namespace {
+
+const QString TotalPrefix = QStringLiteral(" 【计算结果】利息合计(元)：");
+const QString DoubledPrefix = QStringLiteral(" 【计算结果】加倍部分债务利息(元)：");
+
+void TypeOver(QLineEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+QString FirstLine(const QPlainTextEdit *memo)
+{
+    return memo->toPlainText().section(QLatin1Char('\n'), 0, 0);
+}
+
+// The built-in history with the one-year benchmark rate of 2012-07-06 raised
+// from 6.00 to 7.20, and its version raised so that it counts as newer.
+QByteArray AlteredHistory()
+{
+    BuiltInRateHistory();  // registers the resource
+    QFile file(QStringLiteral(":/interest/rate_history.tsv"));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("no built-in history");
+    QByteArray bytes = file.readAll();
+    bytes.replace("2012-07-06\t5.60\t6.00\t", "2012-07-06\t5.60\t7.20\t");
+    bytes.replace("#version\t1\n", "#version\t2\n");
+    return bytes;
+}
+
+struct Controls {
+    explicit Controls(PageFixture<InterestInForcePage> &fixture)
+        : amount(fixture.control<QLineEdit>(QStringLiteral("EditPrincipal"))),
+          words(fixture.control<QLabel>(QStringLiteral("LabelPrincipalWords"))),
+          first(fixture.control<QDateEdit>(QStringLiteral("DateTimePickerFirst"))),
+          last(fixture.control<QDateEdit>(QStringLiteral("DateTimePickerLast"))),
+          calculation(fixture.control<QComboBox>(QStringLiteral("ComboBoxCalculation"))),
+          basis(fixture.control<QComboBox>(QStringLiteral("ComboBoxBasis"))),
+          multiplier(fixture.control<QLineEdit>(QStringLiteral("EditMultiplier"))),
+          daysPerYear(fixture.control<QComboBox>(QStringLiteral("ComboBoxDaysPerYear"))),
+          ratesInForceChoices(fixture.control<QWidget>(QStringLiteral("RatesInForceChoices"))),
+          doubledRule(fixture.control<QLabel>(QStringLiteral("LabelDoubledRule"))),
+          memo(fixture.control<QPlainTextEdit>(QStringLiteral("MemoSegments"))),
+          copy(fixture.control<QToolButton>(QStringLiteral("SpeedButtonCopy")))
+    {
+    }
+
+    // 36000 at 6.00% a year for ten days of 2013: 60.00.
+    void fillTenDaysOf2013()
+    {
+        first->setDate(QDate(2013, 1, 1));
+        last->setDate(QDate(2013, 1, 10));
+        TypeOver(amount, QStringLiteral("36000"));
+    }
+
+    QLineEdit *amount;
+    QLabel *words;
+    QDateEdit *first;
+    QDateEdit *last;
+    QComboBox *calculation;
+    QComboBox *basis;
+    QLineEdit *multiplier;
+    QComboBox *daysPerYear;
+    QWidget *ratesInForceChoices;
+    QLabel *doubledRule;
+    QPlainTextEdit *memo;
+    QToolButton *copy;
+};
+
+} // namespace
+
+class InterestInForcePageTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void startValues();
+    void eachInputRecalculates_data();
+    void eachInputRecalculates();
+    void unfinishedTextKeepsResults_data();
+    void unfinishedTextKeepsResults();
+    void doubledInterestHidesRateChoices();
+    void copyPutsWholeCalculationOnClipboard();
+    void installedHistory_data();
+    void installedHistory();
+    void historyInstalledWhileOpenCountsAtNextChange();
+    void oldPageNoticeOfRuleOf2014_data();
+    void oldPageNoticeOfRuleOf2014();
+    void keystrokeOverThirtyYearsBenchmark();
+    void keystrokeOverThirtyYearsProcessorTime();
+};
+
+void InterestInForcePageTest::startValues()
+{
+    PageFixture<InterestInForcePage> fixture;
+    fixture.open();
+    Controls page(fixture);
+    QCOMPARE(page.first->date(), QDate::currentDate());
+    QCOMPARE(page.last->date(), QDate::currentDate());
+    QCOMPARE(page.calculation->currentIndex(), 0);
+    QCOMPARE(page.basis->currentText(), QStringLiteral("一年期"));
+    QCOMPARE(page.multiplier->text(), QStringLiteral("1"));
+    QCOMPARE(page.daysPerYear->currentText(), QStringLiteral("360天"));
+    QVERIFY(!page.copy->isEnabled());  // nothing to copy before a result
+    QVERIFY(page.memo->toPlainText().startsWith(QStringLiteral("说明：")));
+}
+
+void InterestInForcePageTest::eachInputRecalculates_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("firstLine");
+
+    QTest::newRow("amount doubled") << "amount" << QVariant(QStringLiteral("72000")) << TotalPrefix + QLatin1String("120.00");
+    QTest::newRow("first day five days later") << "first" << QVariant(QDate(2013, 1, 6)) << TotalPrefix + QLatin1String("30.00");
+    QTest::newRow("last day ten days later") << "last" << QVariant(QDate(2013, 1, 20)) << TotalPrefix + QLatin1String("120.00");
+    // Ten days fall into the band up to six months: 2 × 5.60%.
+    QTest::newRow("doubled interest") << "calculation" << QVariant(1) << DoubledPrefix + QLatin1String("112.00");
+    QTest::newRow("over five years, 6.55%") << "basis" << QVariant(1) << TotalPrefix + QLatin1String("65.50");
+    QTest::newRow("by term, up to six months, 5.60%") << "basis" << QVariant(2) << TotalPrefix + QLatin1String("56.00");
+    QTest::newRow("multiplier 1.5") << "multiplier" << QVariant(QStringLiteral("1.5")) << TotalPrefix + QLatin1String("90.00");
+    QTest::newRow("365-day year") << "daysPerYear" << QVariant(1) << TotalPrefix + QLatin1String("59.18");
+}
+
+void InterestInForcePageTest::eachInputRecalculates()
+{
+    QFETCH(QString, input);
+    QFETCH(QVariant, value);
+    QFETCH(QString, firstLine);
+
+    PageFixture<InterestInForcePage> fixture;
+    fixture.open();
+    Controls page(fixture);
+    page.fillTenDaysOf2013();
+    QCOMPARE(FirstLine(page.memo), TotalPrefix + QLatin1String("60.00"));
+    QCOMPARE(page.words->text(), QStringLiteral("三万六千元"));
+
+    if (input == QLatin1String("amount"))
+        TypeOver(page.amount, value.toString());
+    else if (input == QLatin1String("multiplier"))
+        TypeOver(page.multiplier, value.toString());
+    else if (input == QLatin1String("first"))
+        page.first->setDate(value.toDate());
+    else if (input == QLatin1String("last"))
+        page.last->setDate(value.toDate());
+    else
+        fixture.control<QComboBox>(input == QLatin1String("calculation") ? QStringLiteral("ComboBoxCalculation")
+                                   : input == QLatin1String("basis")     ? QStringLiteral("ComboBoxBasis")
+                                                                         : QStringLiteral("ComboBoxDaysPerYear"))
+            ->setCurrentIndex(value.toInt());
+
+    QCOMPARE(FirstLine(page.memo), firstLine);
+    QVERIFY(fixture.boxes.boxes.isEmpty());
+}
+
+void InterestInForcePageTest::unfinishedTextKeepsResults_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("amount emptied") << "EditPrincipal" << QString();
+    QTest::newRow("amount a lone point") << "EditPrincipal" << QStringLiteral(".");
+    QTest::newRow("amount pasted as letters") << "EditPrincipal" << QStringLiteral("abc");
+    QTest::newRow("amount negative") << "EditPrincipal" << QStringLiteral("-5");
+    QTest::newRow("multiplier emptied") << "EditMultiplier" << QString();
+    QTest::newRow("multiplier zero") << "EditMultiplier" << QStringLiteral("0");
+}
+
+// setText passes by the fields' validators, as nothing a user types can.
+void InterestInForcePageTest::unfinishedTextKeepsResults()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    PageFixture<InterestInForcePage> fixture;
+    fixture.open();
+    Controls page(fixture);
+    page.fillTenDaysOf2013();
+    const QString memoBefore = page.memo->toPlainText();
+
+    fixture.control<QLineEdit>(field)->setText(text);
+
+    QCOMPARE(page.memo->toPlainText(), memoBefore);
+    QCOMPARE(page.words->text(), QStringLiteral("三万六千元"));
+    QVERIFY(fixture.boxes.boxes.isEmpty());
+}
+
+void InterestInForcePageTest::doubledInterestHidesRateChoices()
+{
+    PageFixture<InterestInForcePage> fixture;
+    fixture.open();
+    Controls page(fixture);
+    QVERIFY(page.ratesInForceChoices->isVisible());
+    QVERIFY(!page.doubledRule->isVisible());
+    page.calculation->setCurrentIndex(1);
+    QVERIFY(!page.ratesInForceChoices->isVisible());
+    QVERIFY(page.doubledRule->isVisible());
+}
+
+void InterestInForcePageTest::copyPutsWholeCalculationOnClipboard()
+{
+    PageFixture<InterestInForcePage> fixture;
+    fixture.open();
+    Controls page(fixture);
+    page.calculation->setCurrentIndex(1);
+    page.first->setDate(QDate(2013, 1, 1));
+    page.last->setDate(QDate(2014, 12, 31));
+    TypeOver(page.amount, QStringLiteral("100000"));
+    QCOMPARE(FirstLine(page.memo), DoubledPrefix + QLatin1String("22391.67"));
+    QGuiApplication::clipboard()->clear();
+
+    QTest::mouseClick(page.copy, Qt::LeftButton);
+
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+    QCOMPARE(lines.first(), QStringLiteral("迟延履行期间加倍部分债务利息计算"));
+    QVERIFY(lines.contains(QStringLiteral("合计：22391.67元（大写：二万二千三百九十一元六角七分）")));
+    QVERIFY(lines.contains(QStringLiteral("2. 2014年8月1日至2014年12月31日，共153天，按日万分之一点七五"
+                                          "计算：100000×0.0175%×153＝2677.50元")));
+    QVERIFY(lines.value(lines.size() - 2).startsWith(QStringLiteral("法律依据：")));
+}
+
+void InterestInForcePageTest::installedHistory_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("valid and newer: used") << AlteredHistory() << TotalPrefix + QLatin1String("72.00");
+    QTest::newRow("cut off: ignored") << AlteredHistory().chopped(40) << TotalPrefix + QLatin1String("60.00");
+    QTest::newRow("not a history: ignored") << QByteArray("garbage\n") << TotalPrefix + QLatin1String("60.00");
+}
+
+void InterestInForcePageTest::installedHistory()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, firstLine);
+    PageFixture<InterestInForcePage> fixture;
+    fixture.writeFile(QString::fromLatin1(RateHistoryFileName), file);
+    fixture.open();
+    Controls page(fixture);
+    page.fillTenDaysOf2013();
+    QCOMPARE(FirstLine(page.memo), firstLine);
+    QVERIFY(fixture.boxes.boxes.isEmpty());
+}
+
+void InterestInForcePageTest::historyInstalledWhileOpenCountsAtNextChange()
+{
+    PageFixture<InterestInForcePage> fixture;
+    fixture.open();
+    Controls page(fixture);
+    page.fillTenDaysOf2013();
+    QCOMPARE(FirstLine(page.memo), TotalPrefix + QLatin1String("60.00"));
+
+    fixture.writeFile(QString::fromLatin1(RateHistoryFileName), AlteredHistory());
+    TypeOver(page.amount, QStringLiteral("36000"));
+
+    QCOMPARE(FirstLine(page.memo), TotalPrefix + QLatin1String("72.00"));
+}
+
+void InterestInForcePageTest::oldPageNoticeOfRuleOf2014_data()
+{
+    QTest::addColumn<QDate>("end");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("ends the day before 2014-08-01") << QDate(2014, 7, 31) << false;
+    QTest::newRow("ends on 2014-08-01") << QDate(2014, 8, 1) << true;
+    QTest::newRow("ends later") << QDate(2020, 1, 1) << true;
+}
+
+void InterestInForcePageTest::oldPageNoticeOfRuleOf2014()
+{
+    QFETCH(QDate, end);
+    QFETCH(bool, shown);
+    PageFixture<InterestPage> fixture;
+    fixture.open();
+    auto *notice = fixture.control<QLabel>(QStringLiteral("LabelRuleOf2014"));
+    auto *endPicker = fixture.control<QDateEdit>(QStringLiteral("DateTimePickerend"));
+    QVERIFY(notice->isVisible());  // today is past 2014-08-01
+    QVERIFY(notice->text().contains(QStringLiteral("“分段计息”")));
+
+    endPicker->setDate(QDate(2000, 1, 1));
+    endPicker->setDate(end);
+
+    QCOMPARE(notice->isVisible(), shown);
+    // Outside the memo, above it.
+    auto *memo = fixture.control<QPlainTextEdit>(QStringLiteral("Memo3"));
+    QVERIFY(notice->geometry().bottom() < memo->geometry().top());
+}
+
+namespace {
+
+// 100000 over 1999-06-10 to 2029-06-09 at the one-year rate: every benchmark
+// change and LPR fixing of the history, two memo lines each.
+Controls OpenOnThirtyYears(PageFixture<InterestInForcePage> &fixture)
+{
+    fixture.open();
+    Controls page(fixture);
+    page.first->setDate(QDate(1999, 6, 10));
+    page.last->setDate(QDate(2029, 6, 9));
+    TypeOver(page.amount, QStringLiteral("100000"));
+    return page;
+}
+
+} // namespace
+
+// One iteration is two keystrokes, each a full recalculation and memo rewrite.
+void InterestInForcePageTest::keystrokeOverThirtyYearsBenchmark()
+{
+    PageFixture<InterestInForcePage> fixture;
+    const Controls page = OpenOnThirtyYears(fixture);
+    const QString memoBefore = page.memo->toPlainText();
+    QVERIFY(memoBefore.count(QLatin1Char('\n')) > 60);
+
+    QBENCHMARK
+    {
+        QTest::keyClick(page.amount, Qt::Key_Backspace);
+        QTest::keyClick(page.amount, Qt::Key_0);
+    }
+
+    QCOMPARE(page.memo->toPlainText(), memoBefore);
+}
+
+// The processor time, which other work on a loaded machine does not inflate
+// as it does the wall time the benchmark measures.
+void InterestInForcePageTest::keystrokeOverThirtyYearsProcessorTime()
+{
+    PageFixture<InterestInForcePage> fixture;
+    const Controls page = OpenOnThirtyYears(fixture);
+    const int keystrokes = 200;
+    const std::clock_t start = std::clock();
+    for (int i = 0; i < keystrokes / 2; ++i) {
+        QTest::keyClick(page.amount, Qt::Key_Backspace);
+        QTest::keyClick(page.amount, Qt::Key_0);
+    }
+    const double microseconds = double(std::clock() - start) * 1e6 / CLOCKS_PER_SEC / keystrokes;
+    qInfo("processor time per keystroke: %.0f us", microseconds);
+    QVERIFY2(microseconds < 1000, qPrintable(QString::number(microseconds)));
+}
+
+QTEST_MAIN(InterestInForcePageTest)
+#include "tst_interest_in_force_page.moc"
