@@ -4,14 +4,14 @@
 # starting from its seed corpus in fuzz/corpus/<target>. New inputs go to
 # build/fuzz/corpus/<target>, an input that fails to build/fuzz/artifacts/,
 # and libFuzzer's full output to build/fuzz/<target>.log.
-#   fuzz/run.sh SECONDS [TARGET...]      targets: amount deadline ini rate_table
+#   fuzz/run.sh SECONDS [TARGET...]      targets: amount deadline ini rate_table rate_history official_calendar
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:?usage: fuzz/run.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(amount deadline ini rate_table)
+[ ${#targets[@]} -gt 0 ] || targets=(amount deadline ini rate_table rate_history official_calendar)
 
 build=build/fuzz
 flags="-O1 -gline-tables-only -fno-omit-frame-pointer -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all"
