@@ -39,6 +39,27 @@ QColor TextColour(const QLabel *label)
     return label->palette().color(QPalette::WindowText);
 }
 
+// One row per text and fee page: the page, its amount field and drop-downs,
+// one of its result buttons and its amount reading.
+void AddAmountFieldRows(const QStringList &texts)
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("comboBoxes");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("reading");
+
+    const QStringList acceptanceBoxes = Texts({"ComboBox1", "ComboBox2"});
+    const QStringList applicationBoxes = Texts({"ComboBox3"});
+    for (const QString &text : texts) {
+        QTest::addRow("acceptance fee, \"%s\"", qPrintable(text))
+            << "TabSheet1" << "edtBd" << text << acceptanceBoxes << "SpeedButton3" << "Label24";
+        QTest::addRow("application fee, \"%s\"", qPrintable(text))
+            << "TabSheet5" << "Edit7" << text << applicationBoxes << "SpeedButton4" << "Label25";
+    }
+}
+
 } // namespace
 
 class FeePagesTest : public QObject
@@ -362,23 +383,8 @@ void FeePagesTest::choiceRecalculatesOnlyWhenTheUserMakesIt()
 
 void FeePagesTest::rejectedAmountEmptiesTheField_data()
 {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("comboBoxes");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("reading");
-
-    const QStringList acceptanceBoxes = Texts({"ComboBox1", "ComboBox2"});
-    const QStringList applicationBoxes = Texts({"ComboBox3"});
     // Typing on cannot make any of these an amount above zero.
-    const QStringList texts = Texts({"abc", "1,000", "1.2.", "-5", "-", "-0", "0e", "0e5", "0 "});
-    for (const QString &text : texts) {
-        QTest::addRow("acceptance fee, \"%s\"", qPrintable(text))
-            << "TabSheet1" << "edtBd" << text << acceptanceBoxes << "SpeedButton3" << "Label24";
-        QTest::addRow("application fee, \"%s\"", qPrintable(text))
-            << "TabSheet5" << "Edit7" << text << applicationBoxes << "SpeedButton4" << "Label25";
-    }
+    AddAmountFieldRows(Texts({"abc", "1,000", "1.2.", "-5", "-", "-0", "0e", "0e5", "0 "}));
 }
 
 // The text arrives whole (as pasted), so that "-5" is judged as one amount.
@@ -411,22 +417,7 @@ void FeePagesTest::rejectedAmountEmptiesTheField()
 // stays, and so do the results, the reading and the drop-downs.
 void FeePagesTest::unfinishedAmountKeepsTheResults_data()
 {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("comboBoxes");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("reading");
-
-    const QStringList acceptanceBoxes = Texts({"ComboBox1", "ComboBox2"});
-    const QStringList applicationBoxes = Texts({"ComboBox3"});
-    const QStringList texts = Texts({"0", "0.", "0.0", ".", "+", "+0", " "});
-    for (const QString &text : texts) {
-        QTest::addRow("acceptance fee, \"%s\"", qPrintable(text))
-            << "TabSheet1" << "edtBd" << text << acceptanceBoxes << "SpeedButton3" << "Label24";
-        QTest::addRow("application fee, \"%s\"", qPrintable(text))
-            << "TabSheet5" << "Edit7" << text << applicationBoxes << "SpeedButton4" << "Label25";
-    }
+    AddAmountFieldRows(Texts({"0", "0.", "0.0", ".", "+", "+0", " "}));
 }
 
 void FeePagesTest::unfinishedAmountKeepsTheResults()
