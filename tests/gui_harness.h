@@ -6,6 +6,7 @@
 
 #include "app/update/downloader.h"
 #include "app/window/main_window.h"
+#include "app/services/file_dialogs.h"
 #include "app/services/message_boxes.h"
 #include "app/services/shell_launcher.h"
 #include "app/window/window_styles.h"
@@ -72,6 +73,29 @@ public:
     std::function<bool(const QUrl &, const QString &)> fetch;
 };
 
+// Answers each file dialog from a queue (a cancel, "", when it is empty)
+// and records what each one offered.
+class RecordingFileDialogs : public FileDialogs
+{
+public:
+    QString openFileName(QWidget *, const QString &caption, const QString &folder, const QString &) override
+    {
+        asked.append({caption, folder});
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    QString saveFileName(QWidget *, const QString &caption, const QString &suggestedPath, const QString &) override
+    {
+        asked.append({caption, suggestedPath});
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    struct Asked {
+        QString caption;
+        QString offered;  // the folder or the suggested path
+    };
+    QList<Asked> asked;
+    QStringList answers;
+};
+
 // A temporary program folder and the recording stand-ins, as a window or a
 // page built alone is given them.
 class TestFolder
@@ -95,6 +119,7 @@ public:
     RecordingMessageBoxes boxes;
     RecordingShellLauncher shell;
     RecordingDownloader recordingDownloader;
+    RecordingFileDialogs fileDialogs;
 };
 
 template <typename T>
@@ -116,6 +141,7 @@ public:
         services.messageBoxes = &boxes;
         services.shellLauncher = &shell;
         services.downloader = downloader ? downloader : &recordingDownloader;
+        services.fileDialogs = &fileDialogs;
         services.loadBanner = loadBanner;
         services.bannerModulePath = QStringLiteral(PELLUMO_BANNER_MODULE);
     }

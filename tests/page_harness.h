@@ -31,6 +31,7 @@ public:
         services.messageBoxes = &boxes;
         services.shellLauncher = &shell;
         services.downloader = &recordingDownloader;
+        services.fileDialogs = &fileDialogs;
         services.settingsFiles = &settingsFiles;
         services.errors = &errors;
         services.clipboard = &clipboard;

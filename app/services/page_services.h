@@ -6,6 +6,7 @@ namespace pellumo {
 
 class DefaultErrorDisplay;
 class Downloader;
+class FileDialogs;
 class MessageBoxes;
 class ResultClipboard;
 class SettingsFiles;
@@ -22,6 +23,7 @@ struct PageServices {
     const SettingsFiles *settingsFiles = nullptr;
     const DefaultErrorDisplay *errors = nullptr;
     ResultClipboard *clipboard = nullptr;
+    FileDialogs *fileDialogs = nullptr;
     QString updateServerAddress;  // base address of the rate-table update
 };
 

@@ -36,6 +36,7 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     m_pageServices.messageBoxes = m_services.messageBoxes;
     m_pageServices.shellLauncher = m_services.shellLauncher;
     m_pageServices.downloader = m_services.downloader;
+    m_pageServices.fileDialogs = m_services.fileDialogs;
     m_pageServices.settingsFiles = &m_settingsFiles;
     m_pageServices.errors = &m_errors;
     m_pageServices.updateServerAddress = m_services.updateServerAddress;

@@ -48,6 +48,7 @@ namespace pellumo {
 class AcceptanceFeePage;
 class BannerStrip;
 class Downloader;
+class FileDialogs;
 class MessageBoxes;
 class ShellLauncher;
 class StatusBar;
@@ -58,6 +59,7 @@ struct WindowServices {
     MessageBoxes *messageBoxes = nullptr;
     ShellLauncher *shellLauncher = nullptr;
     Downloader *downloader = nullptr;
+    FileDialogs *fileDialogs = nullptr;
     bool loadBanner = true;  // create the browser and load the banner page after the first paint
     QString bannerAddress = BannerPageAddress();  // the page the banner strip loads
     QString bannerModulePath = ProgramFilePath(QStringLiteral("pellumo_banner"));  // the browser module, without prefix and suffix

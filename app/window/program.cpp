@@ -2,6 +2,7 @@
 
 #include "app/services/handler_failure.h"
 #include "app/window/main_window.h"
+#include "app/services/file_dialogs.h"
 #include "app/services/message_boxes.h"
 #include "app/update/network_downloader.h"
 #include "app/services/system_shell_launcher.h"
@@ -42,11 +43,13 @@ int RunProgram(int argc, char *argv[], const std::function<void(QWidget &)> &win
     WidgetMessageBoxes messageBoxes;
     SystemShellLauncher shellLauncher;
     NetworkDownloader downloader;
+    WidgetFileDialogs fileDialogs;
     WindowServices services;
     services.programFolder = ProgramFolder();
     services.messageBoxes = &messageBoxes;
     services.shellLauncher = &shellLauncher;
     services.downloader = &downloader;
+    services.fileDialogs = &fileDialogs;
 
     try {
         TForm1 window(services);

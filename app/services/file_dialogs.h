@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace pellumo {
+
+// The dialogs that ask for a file name. Windows use this seam for every file
+// they open or write, so that tests answer with a path without a person.
+// An empty answer means the user cancelled.
+class FileDialogs
+{
+public:
+    virtual ~FileDialogs() = default;
+    // A file to read; `folder` is where the dialog starts.
+    virtual QString openFileName(QWidget *owner, const QString &caption, const QString &folder,
+                                 const QString &filter) = 0;
+    // A file to write; `suggestedPath` is the folder and name offered.
+    virtual QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
+                                 const QString &filter) = 0;
+};
+
+// The real dialogs (QFileDialog), modal to the owner.
+class WidgetFileDialogs : public FileDialogs
+{
+public:
+    QString openFileName(QWidget *owner, const QString &caption, const QString &folder,
+                         const QString &filter) override;
+    QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
+                         const QString &filter) override;
+};
+
+} // namespace pellumo
