@@ -30,6 +30,12 @@ function(pellumo_test name)
   add_executable(${target} tst_${ARG_NAME}.cpp ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE Qt6::Test ${ARG_LINKS})
   pellumo_target_defaults(${target})
+  # A cross build's tests run under the emulator (the toolchain's
+  # CMAKE_CROSSCOMPILING_EMULATOR), many times slower: the long walks take
+  # coarser steps there, as under the sanitizers.
+  if(CMAKE_CROSSCOMPILING AND CMAKE_CROSSCOMPILING_EMULATOR)
+    target_compile_definitions(${target} PRIVATE PELLUMO_TESTS_UNDER_EMULATOR)
+  endif()
   add_test(NAME ${ARG_NAME} COMMAND ${target})
   set_tests_properties(${ARG_NAME} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1;LC_ALL=C.UTF-8"

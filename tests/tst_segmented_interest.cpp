@@ -6,7 +6,6 @@
 #include "interest/segmented_interest.h"
 
 #include <QTest>
-#include <ctime>
 
 using namespace pellumo;
 using Outcome = SegmentedInterest::Outcome;
@@ -81,7 +80,6 @@ private Q_SLOTS:
     void startsBeforeReplyOf2009_data();
     void startsBeforeReplyOf2009();
     void thirtyYears();
-    void thirtyYearsFarUnderAMillisecond();
 
 private:
     RateHistory m_history;
@@ -338,33 +336,17 @@ void ComputeThirtyYears(const RateHistory &history)
 
 } // namespace
 
+// Both calculations over thirty years, as each keystroke on the page runs
+// them. Computed day by day they would take tens of milliseconds; by the
+// dates of change they take a small fraction of one (README.md, performance
+// notes, has the figures). A benchmark reports the time and asserts none: a
+// time limit would measure the machine (a loaded one, the sanitizers, an
+// emulator), not the code.
 void SegmentedInterestTest::thirtyYears()
 {
     QBENCHMARK {
         ComputeThirtyYears(m_history);
     }
-}
-
-// Processor time rather than wall time, so that other work on a busy machine
-// does not count. Computed day by day, thirty years would take tens of
-// milliseconds; by the dates of change they take a small fraction of one.
-// The address sanitizer makes every allocation many times slower, so there
-// only a tenfold bound is checked.
-void SegmentedInterestTest::thirtyYearsFarUnderAMillisecond()
-{
-#if defined(__SANITIZE_ADDRESS__)
-    constexpr double limitInMicroseconds = 10000;
-#else
-    constexpr double limitInMicroseconds = 1000;
-#endif
-    constexpr int runs = 200;
-    ComputeThirtyYears(m_history);
-    const std::clock_t start = std::clock();
-    for (int run = 0; run < runs; ++run)
-        ComputeThirtyYears(m_history);
-    const double microsecondsPerRun = double(std::clock() - start) * 1e6 / CLOCKS_PER_SEC / runs;
-    qInfo("thirty years, both calculations: %.0f µs of processor time", microsecondsPerRun);
-    QVERIFY2(microsecondsPerRun < limitInMicroseconds, qPrintable(QString::number(microsecondsPerRun)));
 }
 
 QTEST_GUILESS_MAIN(SegmentedInterestTest)

@@ -22,3 +22,24 @@ ensure_packages() {
     "${sudo[@]}" apt-get update -qq
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" </dev/null
 }
+
+# The arm64 cross build (tools/cross-test.sh, tools/package.sh --arch arm64),
+# from Debian's multiarch: the cross compilers, the user-mode emulator that
+# runs the arm64 tests, the arm64 pkg-config wrapper and the arm64 copies of
+# the libraries the program links (qt6-base-dev:arm64 brings Core, Gui,
+# Widgets, Network, PrintSupport and Test). Qt's code generators stay the
+# machine's own (qt6-base-dev-tools is Multi-Arch foreign). dpkg-dev and file
+# make the package; binfmt_misc is not needed, every arm64 program is started
+# through qemu-aarch64.
+PELLUMO_ARM64_PACKAGES=(crossbuild-essential-arm64 qemu-user pkgconf:arm64 libgmp-dev:arm64
+                        qt6-base-dev:arm64 qt6-webengine-dev:arm64 dpkg-dev file)
+
+ensure_arm64_packages() {
+    if ! dpkg --print-foreign-architectures | grep -qx arm64; then
+        echo "Adding the arm64 architecture to dpkg"
+        local sudo=()
+        [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+        "${sudo[@]}" dpkg --add-architecture arm64
+    fi
+    ensure_packages "${PELLUMO_ARM64_PACKAGES[@]}"
+}

@@ -1,0 +1,172 @@
+// Prints the exact-money results of the calculation libraries for amounts,
+// rates and dates generated from a fixed seed: every fee of the schedules,
+// the delayed-performance interest, liquidated damages and the interest at
+// the rates in force, each as its exact rational and as shown (figures and
+// numeral words). tools/cross-test.sh runs it natively and under the arm64
+// emulator and compares the two outputs byte for byte, so that no result
+// depends on the processor it was computed on.
+//
+//   exact_money_figures [cases]          (default 600)
+//
+// The generator is std::mt19937_64, whose sequence the C++ standard fixes;
+// the cases are cut from its raw 64-bit outputs by integer arithmetic alone
+// (no library distribution, whose algorithm the standard leaves open).
+
+#include "fees/acceptance_fee.h"
+#include "fees/application_fee.h"
+#include "interest/delay_interest.h"
+#include "interest/liquidated_damages.h"
+#include "interest/rate_history.h"
+#include "interest/rate_table.h"
+#include "interest/segmented_interest.h"
+#include "interest/segmented_interest_text.h"
+#include "money/money.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QTextStream>
+
+#include <cstdio>
+#include <random>
+#include <string>
+
+using namespace pellumo;
+
+namespace {
+
+class Cases
+{
+public:
+    explicit Cases(std::uint64_t seed) : m_engine(seed) {}
+
+    // 0 <= n < bound
+    std::uint64_t below(std::uint64_t bound) { return m_engine() % bound; }
+
+    // A decimal text of up to `maxDigits` integer digits and 0 to 3
+    // decimals, some with a trailing 5 in the third decimal (the half fen
+    // that rounds away from zero), some in exponent form.
+    QString amountText(int maxDigits)
+    {
+        const int digits = 1 + int(below(std::uint64_t(maxDigits)));
+        QString text;
+        for (int i = 0; i < digits; ++i)
+            text += QChar(u'0' + int(below(10)));
+        // No leading zeros: the texts look typed.
+        while (text.size() > 1 && text.front() == u'0')
+            text.remove(0, 1);
+        const int decimals = int(below(4));
+        if (decimals > 0) {
+            text += u'.';
+            for (int i = 0; i < decimals; ++i)
+                text += QChar(u'0' + int(i == 2 && below(2) == 0 ? 5 : below(10)));
+        }
+        if (below(10) == 0)
+            text += QStringLiteral("e") + QString::number(int(below(5)) - 2);
+        return text;
+    }
+
+    QDate dateBetween(const QDate &from, const QDate &to)
+    {
+        return from.addDays(qint64(below(std::uint64_t(from.daysTo(to)) + 1)));
+    }
+
+private:
+    std::mt19937_64 m_engine;
+};
+
+QByteArray Exact(const Money &m)
+{
+    return QByteArray::fromStdString(m.exact().get_str());
+}
+
+QString Shown(const Money &m)
+{
+    return QString::fromLatin1(Exact(m)) + u' ' + MoneyToFigures(m) + u' ' + MoneyToChinese(m);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 600;
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+
+    Cases cases(20070401);  // the day the fee measures took effect
+    const RateHistory history = BuiltInRateHistory();
+    // A rate table that is not there: every band at its default rate.
+    const RateTable defaultRates(QDir(QCoreApplication::applicationDirPath()).filePath(
+        QStringLiteral("no-rate-table-here/set.rar")));
+    const QStringList kinds{QStringLiteral("日利率"), QStringLiteral("月利率"), QStringLiteral("年利率")};
+
+    for (int n = 0; n < count; ++n) {
+        const QString text = cases.amountText(15);
+        const std::optional<Money> parsed = ParseMoney(text);
+        out << "case " << n << " amount " << text << '\n';
+        if (!parsed) {
+            out << "  refused\n";
+            continue;
+        }
+        const Money x = *parsed;
+        out << "  read " << Shown(x) << '\n';
+
+        if (x > 0) {
+            const int divorceBase = 50 + int(cases.below(251));
+            const int personalityBase = 100 + int(cases.below(401));
+            const Money property = PropertyCaseFee(x);
+            out << "  property " << Shown(property) << '\n'
+                << "  half " << Shown(HalfFee(property)) << '\n'
+                << "  divorce " << divorceBase << ' ' << Shown(DivorceCaseFee(x, divorceBase)) << '\n'
+                << "  personality " << personalityBase << ' '
+                << Shown(PersonalityRightsCaseFee(x, personalityBase)) << '\n'
+                << "  execution " << Shown(ExecutionFee(x)) << '\n'
+                << "  preservation " << Shown(PreservationFee(x)) << '\n'
+                << "  payment order " << Shown(PaymentOrderFee(x)) << '\n';
+        }
+
+        // Interest and damages take any sign; the debt may run to a
+        // billion, the period to thirty years.
+        const QString debtText = (cases.below(8) == 0 ? QStringLiteral("-") : QString()) + cases.amountText(10);
+        const QDate start = cases.dateBetween(QDate(1999, 6, 10), QDate(2025, 12, 31));
+        const QDate end = start.addDays(qint64(cases.below(11000)) - 30);
+        out << "  debt " << debtText << " from " << start.toString(Qt::ISODate) << " to "
+            << end.toString(Qt::ISODate) << '\n';
+
+        const DelayInterestResult delay = DelayInterest(debtText, start, end, defaultRates);
+        out << "  delay " << int(delay.outcome) << ' ' << delay.amountInWords << '\n';
+        for (const QString &line : delay.lines)
+            out << "    " << line << '\n';
+
+        const QString rateText = cases.amountText(2);
+        const int kind = int(cases.below(3));
+        const LiquidatedDamagesResult damages =
+            LiquidatedDamages(debtText, rateText, kind, kinds[kind], start, end);
+        out << "  damages " << rateText << ' ' << kinds[kind] << ' ' << int(damages.outcome) << ' '
+            << damages.amountInWords << damages.errorMessage << '\n';
+        for (const QString &line : damages.lines)
+            out << "    " << line << '\n';
+
+        const std::optional<Money> debt = ParseMoney(debtText);
+        if (!debt)
+            continue;
+        SegmentedInterestRequest request;
+        request.calculation = cases.below(2) == 0 ? SegmentedInterestRequest::Calculation::RatesInForce
+                                                  : SegmentedInterestRequest::Calculation::DoubledDelay;
+        request.principal = *debt;
+        request.first = start;
+        request.last = end;
+        request.basis = RateBasis(cases.below(3));
+        request.multiplier = Money::fraction(long(10 + cases.below(31)), 10);  // 1.0 to 4.0
+        request.daysPerYear = cases.below(2) == 0 ? 360 : 365;
+        const SegmentedInterest segmented = CalculateSegmentedInterest(request, history);
+        out << "  segmented " << int(segmented.outcome) << ' ' << segmented.segments.size() << ' '
+            << Shown(segmented.total) << '\n';
+        for (const InterestSegment &segment : segmented.segments)
+            out << "    " << segment.days << ' ' << segment.annualRate << ' ' << Exact(segment.interest) << '\n';
+        out << SegmentedInterestCopyText(request, segmented, history.knownThrough) << '\n';
+    }
+    out.flush();
+    return 0;
+}

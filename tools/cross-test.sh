@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# The program on arm64 (aarch64), cross-built on this machine and run under
+# the user-mode emulator (no arm64 machine and no binfmt_misc needed):
+#
+#   tools/cross-test.sh arm64
+#
+# 1. installs what is missing (tools/packages.sh: PELLUMO_ARM64_PACKAGES, and
+#    the arm64 architecture in dpkg);
+# 2. cross-builds the calculation libraries and all their tests in Release
+#    (preset arm64) and runs every one of them under qemu-aarch64;
+# 3. prints the exact-money results for the same generated amounts from the
+#    native build and from the arm64 build, and requires them identical;
+# 4. builds the arm64 Debian package (tools/package.sh --arch arm64) and
+#    checks it: Architecture arm64, every program file an arm64 ELF file and
+#    stripped, and a dependency on the package of each Qt 6 library the
+#    program files load.
+#
+# WINDOW_TESTS=1 tools/cross-test.sh arm64 also cross-builds the whole tree
+# with every test (preset arm64-program) and runs the window tests that start
+# no child process (those that do carry the CTest label child-process: the
+# emulator cannot start a Qt child process).
+#
+# Its last line counts the checks that passed and failed; the exit status is
+# 0 only when all passed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [ "${1:-}" != arm64 ]; then
+    echo "usage: tools/cross-test.sh arm64" >&2
+    exit 2
+fi
+source tools/packages.sh
+
+passed=0
+failed=0
+check() {  # check <what> <status>
+    if [ "$2" -eq 0 ]; then
+        passed=$((passed + 1))
+        echo "arm64 check passed: $1"
+    else
+        failed=$((failed + 1))
+        echo "arm64 check FAILED: $1"
+    fi
+}
+
+SECONDS=0
+phase_start=0
+phases=()
+phase_done() {
+    phases+=("$(printf '  %-44s %5d s' "$1" $((SECONDS - phase_start)))")
+    phase_start=$SECONDS
+}
+
+ensure_packages
+ensure_arm64_packages
+phase_done "installing the missing packages"
+
+# The tests: preset arm64 builds no window code, so every test it registers
+# is a test of a calculation library, whoever added it.
+cmake --preset arm64 >/dev/null
+cmake --build --preset arm64
+phase_done "cross build: libraries and their tests"
+ctest_log=build/arm64/ctest.log
+set +e
+ctest --preset arm64 2>&1 | tee "$ctest_log"
+ctest_status=${PIPESTATUS[0]}
+set -e
+library_tests=$(sed -n 's/.*tests passed, [0-9]* tests failed out of \([0-9]*\).*/\1/p' "$ctest_log")
+check "${library_tests:-no} library tests under qemu-aarch64" $((ctest_status != 0 || ${library_tests:-0} == 0))
+phase_done "library tests under qemu-aarch64"
+
+# The same generated amounts on both processors. The native program comes
+# from the debug preset, already built where ./test.sh ran: optimised arm64
+# code against unoptimised amd64 code, so that neither the processor nor the
+# optimiser may change a result.
+cmake --preset debug >/dev/null
+cmake --build --preset debug --target exact_money_figures
+native_figures=build/arm64/exact-money-native.txt
+arm64_figures=build/arm64/exact-money-arm64.txt
+cases=600
+build/debug/tests/exact_money_figures $cases >"$native_figures"
+qemu-aarch64 -L / build/arm64/tests/exact_money_figures $cases >"$arm64_figures"
+same=0
+if ! grep -q "^case $((cases - 1)) " "$native_figures"; then
+    echo "the native figures stop early: $native_figures"
+    same=1
+elif ! cmp -s "$native_figures" "$arm64_figures"; then
+    diff -u "$native_figures" "$arm64_figures" | head -60
+    same=1
+fi
+check "exact money of $cases generated cases ($(wc -l <"$native_figures") lines) the same natively and on arm64" $same
+phase_done "exact money, native against arm64"
+
+if [ "${WINDOW_TESTS:-0}" = 1 ]; then
+    cmake --preset arm64-program >/dev/null
+    cmake --build --preset arm64-program
+    set +e
+    ctest --preset arm64-program
+    window_status=$?
+    set -e
+    check "window tests that start no child process, under qemu-aarch64" $window_status
+    phase_done "whole tree and window tests (WINDOW_TESTS=1)"
+fi
+
+tools/package.sh --arch arm64
+phase_done "arm64 package (cross build, cpack, lintian)"
+
+# The package as apt would see it.
+deb=$(ls build/package-arm64/pellumo_*_arm64.deb 2>/dev/null | head -1)
+package_ok=0
+if [ -z "$deb" ]; then
+    echo "no arm64 package in build/package-arm64"
+    package_ok=1
+else
+    echo "$deb:"
+    dpkg-deb -f "$deb" Package Version Architecture Depends | sed 's/^/  /'
+    [ "$(dpkg-deb -f "$deb" Architecture)" = arm64 ] || { echo "  Architecture is not arm64"; package_ok=1; }
+    depends=$(dpkg-deb -f "$deb" Depends)
+    tree=$(mktemp -d)
+    dpkg-deb -x "$deb" "$tree"
+    elf_files=0
+    while IFS= read -r -d '' file; do
+        readelf -h "$file" >/dev/null 2>&1 || continue
+        elf_files=$((elf_files + 1))
+        name=${file#"$tree"}
+        readelf -h "$file" | grep -q 'Machine:.*AArch64' || { echo "  $name is not an arm64 file"; package_ok=1; }
+        if readelf -S "$file" | grep -q '\.symtab'; then
+            echo "  $name is not stripped"
+            package_ok=1
+        fi
+        # Each Qt 6 library the file loads, and the arm64 package it comes from.
+        for library in $(readelf -d "$file" | sed -n 's/.*Shared library: \[\(libQt6[^]]*\)\].*/\1/p'); do
+            owner=$(dpkg -S "/usr/lib/aarch64-linux-gnu/$library" 2>/dev/null | head -1 | cut -d: -f1)
+            if [ -z "$owner" ]; then
+                echo "  $name loads $library, which no installed arm64 package holds"
+                package_ok=1
+            elif ! grep -Eq "(^|, )$owner( |,|$)" <<<"$depends"; then
+                echo "  $name loads $library, but the package does not depend on $owner"
+                package_ok=1
+            fi
+        done
+    done < <(find "$tree" -type f -print0)
+    rm -rf "$tree"
+    [ "$elf_files" -gt 0 ] || { echo "  the package holds no program file"; package_ok=1; }
+    grep -q 'libqt6core6' <<<"$depends" || { echo "  no dependency on Qt 6"; package_ok=1; }
+fi
+check "arm64 package: Architecture arm64, arm64 program files stripped, Qt 6 dependencies" $package_ok
+phase_done "package checks"
+
+echo "arm64 times:"
+printf '%s\n' "${phases[@]}"
+printf '  %-44s %5d s\n' "all" "$SECONDS"
+echo "arm64: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
