@@ -128,7 +128,10 @@ int main(int argc, char *argv[])
 
         // Interest and damages take any sign; the debt may run to a
         // billion, the period to thirty years.
-        const QString debtText = (cases.below(8) == 0 ? QStringLiteral("-") : QString()) + cases.amountText(10);
+        // One draw per statement: the order in which the operands of one
+        // expression are evaluated is the compiler's choice.
+        const bool negative = cases.below(8) == 0;
+        const QString debtText = (negative ? QStringLiteral("-") : QString()) + cases.amountText(10);
         const QDate start = cases.dateBetween(QDate(1999, 6, 10), QDate(2025, 12, 31));
         const QDate end = start.addDays(qint64(cases.below(11000)) - 30);
         out << "  debt " << debtText << " from " << start.toString(Qt::ISODate) << " to "
