@@ -16,9 +16,9 @@
 #    program files load.
 #
 # WINDOW_TESTS=1 tools/cross-test.sh arm64 also cross-builds the whole tree
-# with every test (preset arm64-program) and runs the window tests that start
-# no child process (those that do carry the CTest label child-process: the
-# emulator cannot start a Qt child process).
+# with every test (preset arm64-program) and runs the window tests too, but
+# those that start a program with QProcess (CTest label child-process): Qt
+# cannot start one under the emulator.
 #
 # Its last line counts the checks that passed and failed; the exit status is
 # 0 only when all passed.

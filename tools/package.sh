@@ -29,7 +29,11 @@ case "${arch:-$native_arch}" in
     arm64)
         ensure_arm64_packages
         build=build/package-arm64
-        cross=(-DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.toolchain.cmake)
+        # GNUInstallDirs picks Debian's multiarch library folder only for a
+        # native build: the program folder is /usr/lib/aarch64-linux-gnu/pellumo,
+        # as the native package's is /usr/lib/x86_64-linux-gnu/pellumo.
+        cross=(-DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.toolchain.cmake
+               -DCMAKE_INSTALL_LIBDIR=lib/aarch64-linux-gnu)
         # The target's flags (dpkg-buildflags knows them by architecture).
         export DEB_HOST_ARCH=arm64
         ;;
