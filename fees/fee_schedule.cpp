@@ -466,11 +466,17 @@ Money ScheduleFee(const KindRow &row, const std::optional<Money> &amount, const 
     return 0;
 }
 
+// "第十三条第（三）项、第（一）项": a citation of the same article as the one
+// before it names only its item, as citations are written.
 QString Citations(const QList<Rule> &rules)
 {
     QStringList citations;
-    for (const Rule &rule : rules)
-        citations << rule.citation;
+    QString previousArticle;
+    for (const Rule &rule : rules) {
+        const QString article = rule.citation.left(rule.citation.indexOf(QStringLiteral("条")) + 1);
+        citations << (article == previousArticle ? rule.citation.mid(article.size()) : rule.citation);
+        previousArticle = article;
+    }
     return citations.join(QStringLiteral("、"));
 }
 
