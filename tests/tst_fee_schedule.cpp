@@ -9,7 +9,10 @@
 #include "fees/fee_schedule.h"
 #include "money/money.h"
 
+#include <QFile>
+#include <QHash>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -70,6 +73,35 @@ QString StepTexts(const FeeResult &result)
 }
 
 const QString Measures = QStringLiteral("《诉讼费用交纳办法》");
+
+// The articles of the Measures in the reference text, each joined into one
+// line without its line breaks and indentation: "第十三条" → its words.
+QHash<QString, QString> ArticlesOfTheMeasures()
+{
+    QFile file(QStringLiteral(PELLUMO_SOURCE_DIR "/app/resources/reference_text.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot open the reference text");
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    static const QRegularExpression heading(QStringLiteral("^\u3000\u3000(第[一二三四五六七八九十]+条)\u3000"));
+    static const QRegularExpression chapter(QStringLiteral("^第[一二三四五六七八九十]+章"));
+    QHash<QString, QString> articles;
+    QString current;
+    for (const QString &line : lines) {
+        if (line.startsWith(QStringLiteral("２、最高人民法院关于适用")) && !articles.isEmpty())
+            break;  // the notice that follows the Measures
+        if (const QRegularExpressionMatch match = heading.match(line); match.hasMatch()) {
+            current = articles.contains(match.captured(1)) ? QString() : match.captured(1);
+            if (!current.isEmpty())
+                articles[current] = line.mid(match.capturedEnd());
+        } else if (chapter.match(line).hasMatch()) {
+            current.clear();
+        } else if (!current.isEmpty()) {
+            articles[current] += QString(line).remove(QChar(0x3000)).trimmed();
+        }
+    }
+    return articles;
+}
+
 const QString Interpretation = QStringLiteral("《最高人民法院关于适用〈中华人民共和国民事诉讼法〉的解释》");
 
 } // namespace
@@ -91,6 +123,7 @@ private Q_SLOTS:
     void badInput_data();
     void badInput();
     void roundedStepsThatDoNotAddUp();
+    void rulesQuotedFromTheirArticles();
     void generatedAmounts();
 };
 
@@ -501,6 +534,32 @@ void FeeScheduleTest::generatedAmounts()
             }
         }
     }
+}
+
+// Every rule a step quotes from the Measures stands word for word in the
+// article the step cites, as the reference page shows it.
+void FeeScheduleTest::rulesQuotedFromTheirArticles()
+{
+    const QHash<QString, QString> articles = ArticlesOfTheMeasures();
+    QVERIFY(articles.contains(QStringLiteral("第八条")) && articles.contains(QStringLiteral("第十九条")));
+    const Reductions all{true, true, true};
+    int quoted = 0;
+    for (const FeeKind kind : AllFeeKinds()) {
+        const std::optional<Money> amount = FeeKindAmountUse(kind) == FeeAmountUse::None ? std::nullopt
+                                                                                          : std::optional<Money>(300000);
+        for (const FeeStep &step : ComputeFee(kind, amount, LocalStandards(), all).steps) {
+            if (!step.text.startsWith(Measures))
+                continue;
+            const QString cited = step.text.mid(Measures.size()).section(QStringLiteral("："), 0, 0);
+            const QString wording = step.text.section(QStringLiteral("："), 1);
+            const QString article = cited.left(cited.indexOf(QStringLiteral("条")) + 1);
+            QVERIFY2(articles.value(article).contains(wording), qPrintable(step.text));
+            ++quoted;
+        }
+    }
+    // 25 kinds, the property scale again for the 5 that refer to it, and the three
+    // reductions of each of the 12 acceptance fees that halve.
+    QCOMPARE(quoted, 25 + 5 + 3 * 12);
 }
 
 QTEST_GUILESS_MAIN(FeeScheduleTest)
