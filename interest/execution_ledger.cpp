@@ -144,6 +144,13 @@ struct EarlierRatePart {
     QString basis, rate;
 };
 
+// The general interest of one unit of principal a day, constant from `first`
+// to `last`.
+struct GeneralRatePart {
+    QDate first, last;
+    Money perDay;
+};
+
 // Accrues and sets off a validated case, credit by credit, by the intervals
 // between the days where something changes, never day by day.
 class Ledger
@@ -167,12 +174,16 @@ public:
         m_excluded = c.excluded;
         std::sort(m_excluded.begin(), m_excluded.end(),
                   [](const ExcludedPeriod &a, const ExcludedPeriod &b) { return a.first < b.first; });
+        prepareGeneralRates();
+        prepareDailyRate();
         prepareEarlierRates();
         prepareCuts();
     }
 
     QString run(ExecutionLedger &out)
     {
+        out.credits.reserve(m_case.credits.size());
+        out.doubled.reserve(m_case.credits.size() + m_cuts.size() + 1);
         QList<int> creditOrder(m_case.credits.size());
         std::iota(creditOrder.begin(), creditOrder.end(), 0);
         std::stable_sort(creditOrder.begin(), creditOrder.end(),
@@ -214,6 +225,45 @@ private:
     QDate doubledFrom(int i) const { return m_case.items[i].lastPerformanceDay.addDays(1); }
 
     bool inDoubledBase(int i) const { return m_case.items[i].inDoubledBase; }
+
+    // The rates of the days in force, looked up once for the whole period:
+    // the interest is linear in the principal, so each interval between
+    // credits takes its base times the rate of one unit.
+    void prepareGeneralRates()
+    {
+        const GeneralInterest &g = m_case.generalInterest;
+        if (!g.awarded || g.from > m_case.calculationDay)
+            return;
+        if (g.fixedAnnualRatePercent) {
+            m_generalRates.append({g.from, m_case.calculationDay,
+                                   *g.fixedAnnualRatePercent / 100 * g.multiplier / Money(g.daysPerYear)});
+            return;
+        }
+        const SegmentedInterest unit =
+            InterestAtRatesInForce(Money(1), g.from, m_case.calculationDay, g.basis, g.multiplier, g.daysPerYear, m_history);
+        if (unit.outcome != SegmentedInterest::Outcome::Complete) {
+            m_fault = QStringLiteral("利率数据中没有%1的利率。").arg(g.from.toString(Qt::ISODate));
+            return;
+        }
+        for (const InterestSegment &segment : unit.segments)
+            m_generalRates.append({segment.first, segment.last, segment.interest / Money(segment.days)});
+    }
+
+    // 第一条: from 2014-08-01 one rate a day, whatever the day.
+    void prepareDailyRate()
+    {
+        if (m_case.calculationDay < DailyDelayRateStart())
+            return;
+        const SegmentedInterest unit =
+            DoubledDelayInterestInForce(Money(1), DailyDelayRateStart(), DailyDelayRateStart(), m_history);
+        if (unit.outcome != SegmentedInterest::Outcome::Complete || unit.segments.size() != 1) {
+            m_fault = QStringLiteral("利率数据中没有迟延履行期间的债务利息的利率。");
+            return;
+        }
+        m_dailyRate = unit.segments.first().interest;
+        m_dailyBasis = unit.segments.first().basis;
+        m_dailyRateText = unit.segments.first().annualRate;
+    }
 
     // 第七条: the days before 2014-08-01 at twice the benchmark rate of the
     // band of the item's delay up to that day. No credit precedes that day,
@@ -310,18 +360,17 @@ private:
         }
         if (base == 0)
             return {};
-        if (g.fixedAnnualRatePercent) {
-            const int days = int(first.daysTo(last)) + 1;
-            return base * *g.fixedAnnualRatePercent / 100 * g.multiplier / Money(g.daysPerYear) * Money(days);
+        Money perUnit;
+        auto part = std::lower_bound(m_generalRates.cbegin(), m_generalRates.cend(), first,
+                                     [](const GeneralRatePart &p, const QDate &day) { return p.last < day; });
+        for (; part != m_generalRates.cend() && part->first <= last; ++part) {
+            const QDate from = std::max(first, part->first);
+            const QDate to = std::min(last, part->last);
+            perUnit += part->perDay * Money(int(from.daysTo(to)) + 1);
         }
-        const SegmentedInterest interest =
-            InterestAtRatesInForce(base, first, last, g.basis, g.multiplier, g.daysPerYear, m_history);
-        if (interest.outcome != SegmentedInterest::Outcome::Complete) {
-            m_fault = QStringLiteral("利率数据中没有%1的利率。").arg(first.toString(Qt::ISODate));
-            return {};
-        }
-        m_beyondKnownData = m_beyondKnownData || interest.beyondKnownData;
-        return interest.total;
+        if (!g.fixedAnnualRatePercent && last > m_history.knownThrough)
+            m_beyondKnownData = true;
+        return base * perUnit;
     }
 
     Money doubledInterest(const QDate &first, const QDate &last, QList<DoubledSegment> &segments)
@@ -353,14 +402,9 @@ private:
             }
             if (base == 0)
                 return {};
-            const SegmentedInterest interest = DoubledDelayInterestInForce(base, first, last, m_history);
-            if (interest.outcome != SegmentedInterest::Outcome::Complete || interest.segments.size() != 1) {
-                m_fault = QStringLiteral("无法计算%1起的迟延履行利息。").arg(first.toString(Qt::ISODate));
-                return {};
-            }
-            const InterestSegment &only = interest.segments.first();
-            addSegment(segments, {first, last, days, base, interest.total, only.basis, only.annualRate});
-            return interest.total;
+            const Money interest = base * m_dailyRate * Money(days);
+            addSegment(segments, {first, last, days, base, interest, m_dailyBasis, m_dailyRateText});
+            return interest;
         }
         // Before 2014-08-01 the items may be in different bands: one segment
         // per band and rate, in the order the items were entered.
@@ -452,6 +496,9 @@ private:
     QList<ExcludedPeriod> m_excluded;
     QList<QList<EarlierRatePart>> m_earlier;
     QList<QDate> m_cuts;
+    QList<GeneralRatePart> m_generalRates;
+    Money m_dailyRate;
+    QString m_dailyBasis, m_dailyRateText;
     QDate m_countedThrough;
     qsizetype m_creditIntervalStart = 0;
     Money m_owedGeneral, m_owedDoubled, m_accruedGeneral, m_accruedDoubled;
