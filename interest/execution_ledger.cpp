@@ -1,6 +1,5 @@
 #include "interest/execution_ledger.h"
 
-#include <QMap>
 #include <algorithm>
 #include <numeric>
 
@@ -60,8 +59,8 @@ QString ItemsFault(const QList<DebtItem> &items)
         if (const QString fault = DayFault(items[i].lastPerformanceDay); !fault.isEmpty())
             return RowFault(table, row, QStringLiteral("履行期限最后一日") + fault);
     }
-    const bool anyPrincipal = std::any_of(items.cbegin(), items.cend(),
-                                          [](const DebtItem &item) { return item.kind == DebtKind::Principal; });
+    const bool anyPrincipal = std::any_of(
+        items.cbegin(), items.cend(), [](const DebtItem &item) { return item.kind == DebtKind::Principal; });
     if (!anyPrincipal)
         return QStringLiteral("债务项目：至少需要一项本金。");
     return {};
@@ -77,7 +76,8 @@ QString GeneralInterestFault(const GeneralInterest &g)
     if (g.fixedAnnualRatePercent && *g.fixedAnnualRatePercent <= 0)
         return prefix + QStringLiteral("年利率必须大于零。");
     if (!g.fixedAnnualRatePercent && g.basis == RateBasis::ByTerm)
-        return prefix + QStringLiteral("分次清偿时没有一个确定的期间可定利率档次，请选择一年期或五年期以上的利率。");
+        return prefix +
+               QStringLiteral("分次清偿时没有一个确定的期间可定利率档次，请选择一年期或五年期以上的利率。");
     if (g.multiplier <= 0)
         return prefix + QStringLiteral("倍数必须大于零。");
     if (g.daysPerYear != 360 && g.daysPerYear != 365)
@@ -97,9 +97,11 @@ QString CreditsFault(const QList<Credit> &credits)
         // 第七条: before 2014-08-01 a payment was apportioned between the debt
         // and the doubled interest, which this order of set-off cannot show.
         if (credits[i].day < DailyDelayRateStart())
-            return RowFault(table, row,
-                            QStringLiteral("2014年8月1日以前的还款依法释〔2014〕8号 第七条适用此前的司法解释"
-                                           "（还款在债务与迟延履行期间的债务利息之间按比例清偿），本计算不能计算此类案件"));
+            return RowFault(
+                table, row,
+                QStringLiteral(
+                    "2014年8月1日以前的还款依法释〔2014〕8号 第七条适用此前的司法解释"
+                    "（还款在债务与迟延履行期间的债务利息之间按比例清偿），本计算不能计算此类案件"));
     }
     return {};
 }
@@ -126,8 +128,8 @@ QString ExcludedFault(const QList<ExcludedPeriod> &excluded)
 
 QString CaseFault(const ExecutionCase &c)
 {
-    for (const QString &fault : {ItemsFault(c.items), GeneralInterestFault(c.generalInterest), CreditsFault(c.credits),
-                                 ExcludedFault(c.excluded)}) {
+    for (const QString &fault : {ItemsFault(c.items), GeneralInterestFault(c.generalInterest),
+                                 CreditsFault(c.credits), ExcludedFault(c.excluded)}) {
         if (!fault.isEmpty())
             return fault;
     }
@@ -217,7 +219,8 @@ public:
         out.owedItems = m_unpaid;
         out.beyondKnownData = m_beyondKnownData;
         out.knownThrough = m_history.knownThrough;
-        out.startsBeforeReplyOf2009 = !out.doubled.isEmpty() && StartsBeforeReplyOf2009(out.doubled.first().first);
+        out.startsBeforeReplyOf2009 =
+            !out.doubled.isEmpty() && StartsBeforeReplyOf2009(out.doubled.first().first);
         return {};
     }
 
@@ -239,8 +242,8 @@ private:
                                    *g.fixedAnnualRatePercent / 100 * g.multiplier / Money(g.daysPerYear)});
             return;
         }
-        const SegmentedInterest unit =
-            InterestAtRatesInForce(Money(1), g.from, m_case.calculationDay, g.basis, g.multiplier, g.daysPerYear, m_history);
+        const SegmentedInterest unit = InterestAtRatesInForce(
+            Money(1), g.from, m_case.calculationDay, g.basis, g.multiplier, g.daysPerYear, m_history);
         if (unit.outcome != SegmentedInterest::Outcome::Complete) {
             m_fault = QStringLiteral("利率数据中没有%1的利率。").arg(g.from.toString(Qt::ISODate));
             return;
@@ -284,8 +287,8 @@ private:
             }
             m_beyondKnownData = m_beyondKnownData || interest.beyondKnownData;
             for (const InterestSegment &segment : interest.segments)
-                m_earlier[i].append({segment.first, segment.last, segment.interest / Money(segment.days), segment.basis,
-                                     segment.annualRate});
+                m_earlier[i].append({segment.first, segment.last, segment.interest / Money(segment.days),
+                                     segment.basis, segment.annualRate});
         }
     }
 
@@ -417,8 +420,9 @@ private:
             if (!inDoubledBase(int(i)) || doubledFrom(int(i)) > first)
                 continue;
             const QList<EarlierRatePart> &parts = m_earlier[i];
-            auto part = std::find_if(parts.cbegin(), parts.cend(),
-                                     [&](const EarlierRatePart &p) { return p.first <= first && first <= p.last; });
+            auto part = std::find_if(parts.cbegin(), parts.cend(), [&](const EarlierRatePart &p) {
+                return p.first <= first && first <= p.last;
+            });
             if (part == parts.cend())
                 continue;
             auto group = std::find_if(groups.begin(), groups.end(), [&](const Group &g) {

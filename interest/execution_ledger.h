@@ -114,9 +114,11 @@ struct ExecutionCase {
 // `basis` and `rate` as InterestSegment has them: from 2014-08-01
 // DailyDelayRateBasis and "0.0175" (percent a day), before it the term band
 // and its annual benchmark rate (interest = base × rate ÷ 100 × 2 ÷ 360 a
-// day). Before 2014-08-01 each item takes the band of its own delay up to
-// 2014-07-31 (or the calculation day); where items of one day are in
-// different bands, each band has its own segment over the same days.
+// day). Before 2014-08-01 each item takes the band of its own delay, from
+// the day after its last performance day to 2014-07-31 (or the calculation
+// day), the days of an excluded period included in that length; where items
+// of one day are in different bands, each band has its own segment over the
+// same days.
 // `interest` is exact; it is rounded at the credit that ends it.
 struct DoubledSegment {
     QDate first, last;

@@ -36,7 +36,8 @@ QDate Day(const char *iso)
 
 DebtItem Item(DebtKind kind, const char *amount, const char *lastPerformanceDay)
 {
-    return {QStringLiteral("项目"), Exact(amount), kind, Day(lastPerformanceDay), InDoubledBaseByDefault(kind)};
+    return {QStringLiteral("项目"), Exact(amount), kind, Day(lastPerformanceDay),
+            InDoubledBaseByDefault(kind)};
 }
 
 Credit Paid(const char *day, const char *amount)
@@ -74,8 +75,10 @@ QString Figures(std::initializer_list<Money> values)
 // A doubled segment: "first last days base interest".
 QString Segment(const char *first, const char *last, int days, const char *base, const char *interest)
 {
-    return QStringLiteral("%1 %2 %3 %4").arg(QLatin1String(first), QLatin1String(last)).arg(days).arg(
-        Figures({base, interest}));
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(QLatin1String(first), QLatin1String(last))
+        .arg(days)
+        .arg(Figures({base, interest}));
 }
 
 QStringList Segments(const ExecutionLedger &ledger)
@@ -103,7 +106,6 @@ QString Owed(const ExecutionLedger &ledger)
     return Figures({ledger.owedCosts, ledger.owedGeneralInterest, ledger.owedPrincipal, ledger.owedDoubled,
                     ledger.owedTotal});
 }
-
 
 Money Sum(const QList<Money> &values)
 {
@@ -136,7 +138,8 @@ public:
         const int items = 1 + int(m_random.bounded(4));
         for (int i = 0; i < items; ++i) {
             const DebtKind kind = i == 0 ? DebtKind::Principal : DebtKind(m_random.bounded(6));
-            DebtItem item{QStringLiteral("项目"), fen(1, 5000000), kind, day(start, span), InDoubledBaseByDefault(kind)};
+            DebtItem item{QStringLiteral("项目"), fen(1, 5000000), kind, day(start, span),
+                          InDoubledBaseByDefault(kind)};
             if (m_random.bounded(5) == 0)
                 item.inDoubledBase = !item.inDoubledBase;
             c.items.append(item);
@@ -164,7 +167,8 @@ public:
             c.excluded.append({first, last});
             free = last.addDays(1);
         }
-        c.order = m_random.bounded(2) == 0 ? SetOffOrder::CostsInterestPrincipal : SetOffOrder::CostsPrincipalInterest;
+        c.order = m_random.bounded(2) == 0 ? SetOffOrder::CostsInterestPrincipal
+                                           : SetOffOrder::CostsPrincipalInterest;
         c.calculationDay = day(start, span + 400);
         return c;
     }
@@ -354,7 +358,8 @@ void ExecutionLedgerTest::ledger_data()
         // 03-06..03-10: 5000 × 0.0175% × 5 = 4.375, rounded 4.38 on the
         // calculation day; doubled 40.95 + 4.38 = 45.33.
         ExecutionCase c;
-        c.items = {Item(DebtKind::Principal, "6000", "2024-02-29"), Item(DebtKind::Principal, "6000", "2024-01-31")};
+        c.items = {Item(DebtKind::Principal, "6000", "2024-02-29"),
+                   Item(DebtKind::Principal, "6000", "2024-01-31")};
         c.credits = {Paid("2024-03-05", "7000")};
         c.calculationDay = Day("2024-03-10");
         QTest::newRow("instalments each from their own day")
@@ -362,7 +367,8 @@ void ExecutionLedgerTest::ledger_data()
             << QStringList{Segment("2024-02-01", "2024-02-29", 29, "6000", "30.45"),
                            Segment("2024-03-01", "2024-03-05", 5, "12000", "10.5"),
                            Segment("2024-03-06", "2024-03-10", 5, "5000", "4.375")}
-            << QStringList{Figures({"0", "0", "7000", "0", "0"})} << Figures({"0", "0", "5000", "45.33", "5045.33"});
+            << QStringList{Figures({"0", "0", "7000", "0", "0"})}
+            << Figures({"0", "0", "5000", "45.33", "5045.33"});
     }
     {
         // Doubled from 02-01, not on 02-11..02-20: 10 + 9 days × 1.75 = 33.25.
@@ -443,7 +449,8 @@ void ExecutionLedgerTest::ledger_data()
         c.calculationDay = Day("2024-12-31");
         QTest::newRow("a credit larger than the debt leaves a surplus")
             << c << QStringList{Segment("2024-06-01", "2024-06-10", 10, "1000", "1.75")}
-            << QStringList{Figures({"100", "0", "1000", "1.75", "898.25"}), Figures({"0", "0", "0", "0", "50"})}
+            << QStringList{Figures({"100", "0", "1000", "1.75", "898.25"}),
+                           Figures({"0", "0", "0", "0", "50"})}
             << Figures({"0", "0", "0", "0", "0"});
     }
     {
@@ -506,19 +513,20 @@ void ExecutionLedgerTest::earliestDueIsPaidFirst()
 {
     ExecutionCase c;
     c.items = {Item(DebtKind::Damages, "3000", "2024-06-30"), Item(DebtKind::Principal, "5000", "2024-03-31"),
-               Item(DebtKind::LawyerFee, "1000", "2024-01-31"), Item(DebtKind::AppraisalCost, "800", "2024-12-31")};
+               Item(DebtKind::LawyerFee, "1000", "2024-01-31"),
+               Item(DebtKind::AppraisalCost, "800", "2024-12-31")};
     c.credits = {Paid("2024-01-15", "2000"), Paid("2024-01-20", "5500")};
     c.calculationDay = Day("2024-01-31");
     const ExecutionLedger ledger = ComputeExecutionLedger(c, m_history);
     QCOMPARE(ledger.error, QString());
     QCOMPARE(ledger.credits.size(), 2);
     // 2000: appraisal 800, lawyer's fee 1000, principal 200.
-    QCOMPARE(Figures({ledger.credits[0].toItems[0], ledger.credits[0].toItems[1], ledger.credits[0].toItems[2],
-                      ledger.credits[0].toItems[3]}),
+    QCOMPARE(Figures({ledger.credits[0].toItems[0], ledger.credits[0].toItems[1],
+                      ledger.credits[0].toItems[2], ledger.credits[0].toItems[3]}),
              Figures({"0", "200", "1000", "800"}));
     // 5500: the principal's remaining 4800, then 700 of the damages.
-    QCOMPARE(Figures({ledger.credits[1].toItems[0], ledger.credits[1].toItems[1], ledger.credits[1].toItems[2],
-                      ledger.credits[1].toItems[3]}),
+    QCOMPARE(Figures({ledger.credits[1].toItems[0], ledger.credits[1].toItems[1],
+                      ledger.credits[1].toItems[2], ledger.credits[1].toItems[3]}),
              Figures({"700", "4800", "0", "0"}));
     QCOMPARE(ledger.credits[1].row, 2);
     QCOMPARE(Figures({ledger.owedItems[0], ledger.owedItems[1]}), Figures({"2300", "0"}));
@@ -538,13 +546,14 @@ void ExecutionLedgerTest::earliestDueIsPaidFirst()
 void ExecutionLedgerTest::earlierRuleTakesEachItemsOwnBand()
 {
     ExecutionCase c;
-    c.items = {Item(DebtKind::Principal, "10000", "2013-06-30"), Item(DebtKind::Principal, "20000", "2014-05-31")};
+    c.items = {Item(DebtKind::Principal, "10000", "2013-06-30"),
+               Item(DebtKind::Principal, "20000", "2014-05-31")};
     c.calculationDay = Day("2014-08-10");
     const ExecutionLedger ledger = ComputeExecutionLedger(c, m_history);
     QCOMPARE(ledger.error, QString());
     QCOMPARE(Segments(ledger), (QStringList{Segment("2013-07-01", "2014-07-31", 396, "10000", "1353"),
-                                           Segment("2014-06-01", "2014-07-31", 61, "20000", "3416/9"),
-                                           Segment("2014-08-01", "2014-08-10", 10, "30000", "52.5")}));
+                                            Segment("2014-06-01", "2014-07-31", 61, "20000", "3416/9"),
+                                            Segment("2014-08-01", "2014-08-10", 10, "30000", "52.5")}));
     QCOMPARE(ledger.doubled[0].basis, QStringLiteral("一至三年（含三年）"));
     QCOMPARE(ledger.doubled[0].rate, QStringLiteral("6.15"));
     QCOMPARE(ledger.doubled[1].basis, QStringLiteral("六个月以内（含六个月）"));
@@ -561,7 +570,8 @@ void ExecutionLedgerTest::refused_data()
     QTest::addColumn<QString>("message");
 
     ExecutionCase good;
-    good.items = {Item(DebtKind::Principal, "10000", "2024-03-31"), Item(DebtKind::Damages, "500", "2024-03-31")};
+    good.items = {Item(DebtKind::Principal, "10000", "2024-03-31"),
+                  Item(DebtKind::Damages, "500", "2024-03-31")};
     good.credits = {Paid("2024-05-01", "100"), Paid("2024-06-01", "100"), Paid("2024-07-01", "100")};
     good.excluded = {{Day("2024-08-01"), Day("2024-08-31")}, {Day("2024-10-01"), Day("2024-10-31")}};
     good.calculationDay = Day("2024-12-31");
@@ -572,47 +582,69 @@ void ExecutionLedgerTest::refused_data()
         change(c);
         QTest::newRow(name) << c << QString::fromUtf8(message);
     };
-    row("a credit of zero", [](ExecutionCase &c) { c.credits[2].amount = 0; }, "还款第3行：金额必须大于零。");
-    row("a credit in fractions of a fen", [](ExecutionCase &c) { c.credits[0].amount = Exact("0.005"); },
+    row(
+        "a credit of zero", [](ExecutionCase &c) { c.credits[2].amount = 0; }, "还款第3行：金额必须大于零。");
+    row(
+        "a credit in fractions of a fen", [](ExecutionCase &c) { c.credits[0].amount = Exact("0.005"); },
         "还款第1行：金额只能精确到分。");
-    row("a credit without a day", [](ExecutionCase &c) { c.credits[1].day = QDate(); }, "还款第2行：日期无效。");
-    row("a credit before 2014-08-01", [](ExecutionCase &c) { c.credits[1].day = Day("2014-07-31"); },
+    row(
+        "a credit without a day", [](ExecutionCase &c) { c.credits[1].day = QDate(); },
+        "还款第2行：日期无效。");
+    row(
+        "a credit before 2014-08-01", [](ExecutionCase &c) { c.credits[1].day = Day("2014-07-31"); },
         "还款第2行：2014年8月1日以前的还款依法释〔2014〕8号 第七条适用此前的司法解释"
         "（还款在债务与迟延履行期间的债务利息之间按比例清偿），本计算不能计算此类案件。");
-    row("a credit before the rates begin", [](ExecutionCase &c) { c.credits[0].day = Day("1999-06-09"); },
+    row(
+        "a credit before the rates begin", [](ExecutionCase &c) { c.credits[0].day = Day("1999-06-09"); },
         "还款第1行：日期须在1999年6月10日至9999年12月31日之间。");
-    row("an item of zero", [](ExecutionCase &c) { c.items[1].amount = 0; }, "债务项目第2行：金额必须大于零。");
-    row("an item's day after the calendar ends", [](ExecutionCase &c) { c.items[0].lastPerformanceDay = QDate(10000, 1, 1); },
+    row(
+        "an item of zero", [](ExecutionCase &c) { c.items[1].amount = 0; },
+        "债务项目第2行：金额必须大于零。");
+    row(
+        "an item's day after the calendar ends",
+        [](ExecutionCase &c) { c.items[0].lastPerformanceDay = QDate(10000, 1, 1); },
         "债务项目第1行：履行期限最后一日须在1999年6月10日至9999年12月31日之间。");
-    row("no principal", [](ExecutionCase &c) { c.items.removeFirst(); }, "债务项目：至少需要一项本金。");
-    row("an excluded period ending before it starts",
-        [](ExecutionCase &c) { c.excluded[1] = {Day("2024-10-31"), Day("2024-10-01")}; },
+    row(
+        "no principal", [](ExecutionCase &c) { c.items.removeFirst(); }, "债务项目：至少需要一项本金。");
+    row(
+        "an excluded period ending before it starts",
+        [](ExecutionCase &c) {
+            c.excluded[1] = {Day("2024-10-31"), Day("2024-10-01")};
+        },
         "不计期间第2行：最后一日早于第一日。");
-    row("overlapping excluded periods", [](ExecutionCase &c) { c.excluded[1].first = Day("2024-08-31"); },
+    row(
+        "overlapping excluded periods", [](ExecutionCase &c) { c.excluded[1].first = Day("2024-08-31"); },
         "不计期间第2行：与第1行重叠。");
-    row("no calculation day", [](ExecutionCase &c) { c.calculationDay = QDate(); }, "计算日：日期无效。");
-    row("general interest from no day", [](ExecutionCase &c) { c.generalInterest.awarded = true; },
+    row(
+        "no calculation day", [](ExecutionCase &c) { c.calculationDay = QDate(); }, "计算日：日期无效。");
+    row(
+        "general interest from no day", [](ExecutionCase &c) { c.generalInterest.awarded = true; },
         "一般债务利息：起算日无效。");
-    row("general interest at a rate of zero",
+    row(
+        "general interest at a rate of zero",
         [](ExecutionCase &c) { c.generalInterest = FixedRate("2024-01-01", "0", 360); },
         "一般债务利息：年利率必须大于零。");
-    row("general interest by the term of the whole period",
+    row(
+        "general interest by the term of the whole period",
         [](ExecutionCase &c) {
             c.generalInterest.awarded = true;
             c.generalInterest.from = Day("2024-01-01");
             c.generalInterest.basis = RateBasis::ByTerm;
         },
         "一般债务利息：分次清偿时没有一个确定的期间可定利率档次，请选择一年期或五年期以上的利率。");
-    row("general interest times zero",
+    row(
+        "general interest times zero",
         [](ExecutionCase &c) {
             c.generalInterest = FixedRate("2024-01-01", "4", 360);
             c.generalInterest.multiplier = 0;
         },
         "一般债务利息：倍数必须大于零。");
-    row("a year of 300 days", [](ExecutionCase &c) { c.generalInterest = FixedRate("2024-01-01", "4", 300); },
+    row(
+        "a year of 300 days", [](ExecutionCase &c) { c.generalInterest = FixedRate("2024-01-01", "4", 300); },
         "一般债务利息：每年天数只能是360或365。");
     // The first fault in the order the window shows the tables.
-    row("the first of several faults",
+    row(
+        "the first of several faults",
         [](ExecutionCase &c) {
             c.credits[0].amount = 0;
             c.items[1].amount = 0;
@@ -677,10 +709,10 @@ void ExecutionLedgerTest::propertiesOfGeneratedCases()
         for (const DebtItem &item : c.items)
             debt += item.amount;
         QCOMPARE(credited + ledger.owedTotal, debt + ledger.accruedGeneralInterest + ledger.accruedDoubled);
-        QCOMPARE(ledger.owedTotal, ledger.owedCosts + ledger.owedGeneralInterest + ledger.owedPrincipal +
-                                       ledger.owedDoubled);
-        for (const Money &owed : {ledger.owedCosts, ledger.owedGeneralInterest, ledger.owedPrincipal,
-                                  ledger.owedDoubled}) {
+        QCOMPARE(ledger.owedTotal,
+                 ledger.owedCosts + ledger.owedGeneralInterest + ledger.owedPrincipal + ledger.owedDoubled);
+        for (const Money &owed :
+             {ledger.owedCosts, ledger.owedGeneralInterest, ledger.owedPrincipal, ledger.owedDoubled}) {
             QVERIFY(owed >= 0);
             QVERIFY(IsWholeFen(owed));
         }
@@ -712,6 +744,22 @@ void ExecutionLedgerTest::propertiesOfGeneratedCases()
                                 .arg(n)
                                 .arg(k + 1)
                                 .arg(MoneyToFigures(after.owedTotal), MoneyToFigures(ledger.owedTotal))));
+
+        // Money paid on one day is set off as one sum: the order the
+        // credits were entered in, or one credit entered as two parts on its
+        // day, leaves the same owed.
+        ExecutionCase reordered = c;
+        std::reverse(reordered.credits.begin(), reordered.credits.end());
+        const Credit whole = c.credits[k];
+        const int wholeFen = int(mpq_class(whole.amount.exact() * 100).get_num().get_si());
+        if (wholeFen > 1) {
+            const Money part = Money::fraction(long(generator.random().bounded(1, wholeFen)), 100);
+            reordered.credits.append({whole.day, part});
+            reordered.credits[c.credits.size() - 1 - k].amount -= part;
+        }
+        const ExecutionLedger same = ComputeExecutionLedger(reordered, m_history);
+        QCOMPARE(Owed(same), Owed(ledger));
+        QCOMPARE(same.owedItems, ledger.owedItems);
     }
     // The cases reach what they are meant to check.
     QVERIFY(withCredits > 150);
@@ -724,9 +772,10 @@ void ExecutionLedgerTest::propertiesOfGeneratedCases()
 void ExecutionLedgerTest::hundredCreditsOverThirtyYears()
 {
     ExecutionCase c;
-    c.items = {Item(DebtKind::Principal, "1000000", "1999-12-31"), Item(DebtKind::Principal, "500000", "2001-06-30"),
-               Item(DebtKind::Principal, "500000", "2003-06-30"), Item(DebtKind::Damages, "80000", "1999-12-31"),
-               Item(DebtKind::LitigationCost, "13800", "1999-12-31")};
+    c.items = {
+        Item(DebtKind::Principal, "1000000", "1999-12-31"), Item(DebtKind::Principal, "500000", "2001-06-30"),
+        Item(DebtKind::Principal, "500000", "2003-06-30"), Item(DebtKind::Damages, "80000", "1999-12-31"),
+        Item(DebtKind::LitigationCost, "13800", "1999-12-31")};
     c.generalInterest.awarded = true;
     c.generalInterest.from = Day("2000-01-01");
     c.generalInterest.multiplier = Exact("1.5");
@@ -744,7 +793,8 @@ void ExecutionLedgerTest::hundredCreditsOverThirtyYears()
     QVERIFY(first.startsBeforeReplyOf2009);
     QVERIFY(first.beyondKnownData);
     QCOMPARE(first.knownThrough, m_history.knownThrough);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         ComputeExecutionLedger(c, m_history);
     }
 }
