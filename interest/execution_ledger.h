@@ -132,7 +132,9 @@ struct DoubledSegment {
 // A credit in the order applied (by day, then as entered). Interest accrued
 // up to its day, each kind rounded once to the fen, is owed before it is
 // applied. `toItems` holds what went to each debt item, indexed as
-// ExecutionCase::items.
+// ExecutionCase::items. `toPrincipal`, like ExecutionLedger::owedPrincipal,
+// covers the principal items and every kind paid with them (damages, the
+// lawyer's fee, other); `toCosts` and owedCosts the cost kinds.
 struct CreditApplied {
     QDate day;
     Money amount, toCosts, toGeneralInterest, toPrincipal, toDoubled, surplus;

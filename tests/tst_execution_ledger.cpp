@@ -489,6 +489,15 @@ void ExecutionLedgerTest::ledger_data()
             << QStringList{Figures({"0", "0", "5000", "0", "0"}), Figures({"0", "0", "3000", "0", "0"})}
             << Figures({"0", "0", "2000", "24.5", "2024.5"});
     }
+    {
+        // The last day a case may reach: one doubled day, 1.75.
+        ExecutionCase c;
+        c.items = {Item(DebtKind::Principal, "10000", "9999-12-30")};
+        c.calculationDay = Day("9999-12-31");
+        QTest::newRow("the last day of the calendar")
+            << c << QStringList{Segment("9999-12-31", "9999-12-31", 1, "10000", "1.75")} << QStringList{}
+            << Figures({"0", "0", "10000", "1.75", "10001.75"});
+    }
 }
 
 void ExecutionLedgerTest::ledger()
@@ -793,8 +802,7 @@ void ExecutionLedgerTest::hundredCreditsOverThirtyYears()
     QVERIFY(first.startsBeforeReplyOf2009);
     QVERIFY(first.beyondKnownData);
     QCOMPARE(first.knownThrough, m_history.knownThrough);
-    QBENCHMARK
-    {
+    QBENCHMARK {
         ComputeExecutionLedger(c, m_history);
     }
 }
