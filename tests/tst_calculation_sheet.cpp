@@ -6,13 +6,13 @@
 #include "app/printing/sheet_actions.h"
 #include "app/printing/sheet_document.h"
 #include "tests/gui_harness.h"
+#include "tests/modal_dialog.h"
 #include "tests/pdf_text.h"
 
 #include <QDir>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace pellumo;
@@ -63,21 +63,6 @@ int PageTotal(const QString &firstPage)
 QStringList Entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
-// Runs `answer` on the next modal dialog of type T once it is open.
-template <typename T>
-void WhenModal(std::function<void(T *)> answer)
-{
-    QTimer::singleShot(0, [answer] {
-        if (!QTest::qWaitFor([] { return qobject_cast<T *>(QApplication::activeModalWidget()) != nullptr; }, 20000)) {
-            qWarning("no modal dialog appeared");
-            if (QWidget *other = QApplication::activeModalWidget())
-                other->close();
-            return;
-        }
-        answer(qobject_cast<T *>(QApplication::activeModalWidget()));
-    });
 }
 
 // A window with the two buttons, bound as the ledger and fee windows bind them.
