@@ -181,8 +181,9 @@ void CalculationSheetTest::chineseFontIsEmbedded()
 void CalculationSheetTest::unwritableFolderLeavesNoFile_data()
 {
     QTest::addColumn<QString>("folder");
-    QTest::newRow("missing folder") << QStringLiteral("missing");
-    QTest::newRow("a regular file in the folder's place") << QStringLiteral("notes.txt");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing folder") << QStringLiteral("missing") << QStringLiteral("不存在");
+    QTest::newRow("a regular file in the folder's place") << QStringLiteral("notes.txt") << QStringLiteral("不是文件夹");
 }
 
 void CalculationSheetTest::unwritableFolderLeavesNoFile()
@@ -202,6 +203,8 @@ void CalculationSheetTest::unwritableFolderLeavesNoFile()
     QCOMPARE(box.icon, MessageBoxes::Icon::Error);
     QVERIFY2(box.text.contains(QDir::toNativeSeparators(target)), qPrintable(box.text));
     QVERIFY2(box.text.contains(QStringLiteral("无法保存")), qPrintable(box.text));
+    QFETCH(QString, reason);
+    QVERIFY2(box.text.contains(reason), qPrintable(box.text));
     QCOMPARE(Entries(root.path()), before);
 }
 

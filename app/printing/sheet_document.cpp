@@ -370,12 +370,17 @@ QString WriteSheetPdf(const CalculationSheet &sheet, const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo folder(QFileInfo(path).absolutePath());
+    const QString folderShown = QDir::toNativeSeparators(folder.filePath());
+    if (!folder.exists())
+        return QStringLiteral("无法保存“%1”：文件夹“%2”不存在。").arg(shown, folderShown);
     if (!folder.isDir())
-        return QStringLiteral("无法保存“%1”：文件夹“%2”不存在。").arg(shown, QDir::toNativeSeparators(folder.filePath()));
+        return QStringLiteral("无法保存“%1”：“%2”是文件，不是文件夹。").arg(shown, folderShown);
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("无法保存“%1”：%2").arg(shown, file.errorString());
+    if (!file.open(QIODevice::WriteOnly)) {
+        return QStringLiteral("无法保存“%1”：不能在文件夹“%2”中写入文件（%3）。")
+            .arg(shown, folderShown, file.errorString());
+    }
     {
         QPdfWriter writer(&file);
         writer.setResolution(300);
