@@ -148,6 +148,7 @@ void CalculationSheetTest::longTableRepeatsItsHeaderOnEveryPage()
     for (int page = 1; page <= pages; ++page) {
         const QString text = PdfText(path, page);
         QVERIFY2(text.contains(QStringLiteral("第%1页共%2页").arg(page).arg(pages)), qPrintable(text.right(40)));
+        QCOMPARE(text.contains(QStringLiteral("执行款计算（续）")), page > 1);
         static const QRegularExpression row(QStringLiteral("第\\d+笔"));
         if (text.contains(row)) {
             ++pagesWithRows;

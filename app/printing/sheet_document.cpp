@@ -12,6 +12,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
+#include <limits>
 
 namespace pellumo {
 namespace {
@@ -252,6 +253,69 @@ QString LongDay(const QDate &day)
     return QStringLiteral("%1年%2月%3日").arg(day.year()).arg(day.month()).arg(day.day());
 }
 
+// Where the rows of a table end, in document coordinates: what is needed to
+// close a table at a page break. At a break, Qt stretches the last row of
+// the page down to the foot, which would read as an empty row.
+struct TableRows {
+    qreal left = 0;
+    qreal right = 0;
+    QList<QPair<qreal, qreal>> rows;  // top and bottom of each row's text, with its padding
+};
+
+QList<TableRows> MeasureTables(QTextDocument *document, qreal padding)
+{
+    QList<TableRows> tables;
+    QAbstractTextDocumentLayout *layout = document->documentLayout();
+    const QList<QTextFrame *> frames = document->rootFrame()->childFrames();
+    for (QTextFrame *frame : frames) {
+        auto *table = qobject_cast<QTextTable *>(frame);
+        if (!table)
+            continue;
+        TableRows measured{std::numeric_limits<qreal>::max(), std::numeric_limits<qreal>::lowest(), {}};
+        for (int row = 0; row < table->rows(); ++row) {
+            qreal top = std::numeric_limits<qreal>::max();
+            qreal bottom = std::numeric_limits<qreal>::lowest();
+            for (int column = 0; column < table->columns(); ++column) {
+                const QTextTableCell cell = table->cellAt(row, column);
+                for (QTextBlock block = cell.firstCursorPosition().block();
+                     block.isValid() && block.position() <= cell.lastCursorPosition().position();
+                     block = block.next()) {
+                    const QRectF rect = layout->blockBoundingRect(block);
+                    top = std::min(top, rect.top());
+                    bottom = std::max(bottom, rect.bottom());
+                    measured.left = std::min(measured.left, rect.left() - padding);
+                    measured.right = std::max(measured.right, rect.right() + padding);
+                }
+            }
+            measured.rows.append({top - padding, bottom + padding});
+        }
+        tables.append(measured);
+    }
+    return tables;
+}
+
+// Closes each table that the page `view` breaks: a rule under its last row
+// on the page, and nothing of the stretched row below it.
+void CloseBrokenTables(QPainter &painter, const QList<TableRows> &tables, const QRectF &view, qreal ruleWidth)
+{
+    for (const TableRows &table : tables) {
+        qsizetype last = -1;
+        for (qsizetype row = 0; row < table.rows.size(); ++row) {
+            if (table.rows[row].first >= view.top() && table.rows[row].first < view.bottom())
+                last = row;
+        }
+        if (last < 0 || last + 1 >= table.rows.size() || table.rows[last + 1].first < view.bottom())
+            continue;  // not on this page, or ends on it
+        // Nothing of the document follows a table on the page that breaks
+        // it: all below the rule goes.
+        const qreal y = table.rows[last].second;
+        painter.fillRect(QRectF(view.left() - view.width(), y + ruleWidth / 2, 3 * view.width(), view.bottom() - y),
+                         Qt::white);
+        painter.setPen(QPen(Qt::black, ruleWidth, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QLineF(table.left - ruleWidth, y, table.right + ruleWidth, y));
+    }
+}
+
 } // namespace
 
 std::unique_ptr<QTextDocument> LayOutSheet(const CalculationSheet &sheet, QPaintDevice *device)
@@ -330,6 +394,9 @@ int PaintSheet(const CalculationSheet &sheet, QPagedPaintDevice *device)
     std::unique_ptr<QTextDocument> document = LayOutSheet(sheet, device);
     document->setPageSize(body);
     const int pages = document->pageCount();
+    // The table borders and paddings are in pixels of 1/96 inch.
+    const qreal pixel = dpi / 96.0;
+    const QList<TableRows> tables = MeasureTables(document.get(), CellPadding * pixel);
 
     QPainter painter;
     if (!painter.begin(device))
@@ -345,12 +412,23 @@ int PaintSheet(const CalculationSheet &sheet, QPagedPaintDevice *device)
         context.clip = view;
         context.palette.setColor(QPalette::Text, Qt::black);
         document->documentLayout()->draw(&painter, context);
+        CloseBrokenTables(painter, tables, view, 1.5 * pixel);
         painter.restore();
 
         painter.setFont(footerFont);
         painter.setPen(Qt::black);
         painter.drawText(QRectF(0, body.height(), body.width(), footerHeight), Qt::AlignHCenter | Qt::AlignBottom,
                          QStringLiteral("第 %1 页 共 %2 页").arg(page + 1).arg(pages));
+        // Above the text of the pages after the first, in the top margin
+        // when it has room: whose sheet the page continues.
+        if (page > 0 && paintRect.top() >= footerHeight) {
+            const QRectF head(0, -footerHeight, body.width(), footerHeight * 0.75);
+            painter.drawText(head, Qt::AlignLeft | Qt::AlignBottom, sheet.title + QStringLiteral("（续）"));
+            if (!sheet.caseNumber.trimmed().isEmpty())
+                painter.drawText(head, Qt::AlignRight | Qt::AlignBottom, sheet.caseNumber.trimmed());
+            painter.setPen(QPen(Qt::black, dpi / 150.0));
+            painter.drawLine(QLineF(0, head.bottom() + dpi / 60.0, body.width(), head.bottom() + dpi / 60.0));
+        }
     }
     return painter.end() ? pages : 0;
 }

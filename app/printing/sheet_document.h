@@ -24,7 +24,9 @@ inline constexpr char16_t SheetDisclaimer[] = u"本计算结果仅供参考，�
 std::unique_ptr<QTextDocument> LayOutSheet(const CalculationSheet &sheet, QPaintDevice *device);
 
 // Paints the sheet onto the pages of `device` (a printer or a PDF writer),
-// in its page layout, with "第 N 页 共 M 页" at the foot of every page.
+// in its page layout, with "第 N 页 共 M 页" at the foot of every page and,
+// in the top margin of the pages after the first, the title with "（续）"
+// and the 案号.
 // The number of pages, or 0 when the device could not be painted on.
 int PaintSheet(const CalculationSheet &sheet, QPagedPaintDevice *device);
 
