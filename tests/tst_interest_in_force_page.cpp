@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
 #include <QToolButton>
 #include <ctime>
 
@@ -108,6 +109,7 @@ private Q_SLOTS:
     void doubledInterestHidesRateChoices();
     void copyPutsWholeCalculationOnClipboard();
     void exportedSheetHoldsTheWholeCalculation();
+    void printAsksForTheCaseThenPreviews();
     void installedHistory_data();
     void installedHistory();
     void historyInstalledWhileOpenCountsAtNextChange();
@@ -288,6 +290,24 @@ void InterestInForcePageTest::exportedSheetHoldsTheWholeCalculation()
         QVERIFY2(text.contains(Squeezed(expected)), qPrintable(expected));
     for (const PdfFont &font : PdfFonts(path))
         QVERIFY2(font.embedded, qPrintable(font.name));
+}
+
+void InterestInForcePageTest::printAsksForTheCaseThenPreviews()
+{
+    PageFixture<InterestInForcePage> fixture;
+    fixture.open();
+    Controls page(fixture);
+    page.fillTenDaysOf2013();
+    QString previewTitle;
+    WhenModal<CaseDetailsDialog>([&previewTitle](CaseDetailsDialog *dialog) {
+        WhenModal<QPrintPreviewDialog>([&previewTitle](QPrintPreviewDialog *preview) {
+            previewTitle = preview->windowTitle();
+            preview->reject();
+        });
+        dialog->accept();
+    });
+    QTest::mouseClick(fixture.control<QToolButton>(QStringLiteral("SpeedButtonPrint")), Qt::LeftButton);
+    QCOMPARE(previewTitle, QStringLiteral("打印预览 - 按同期利率分段计息"));
 }
 
 void InterestInForcePageTest::installedHistory_data()

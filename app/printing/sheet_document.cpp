@@ -345,7 +345,9 @@ std::unique_ptr<QTextDocument> LayOutSheet(const CalculationSheet &sheet, QPaint
     for (const SheetTable &table : sheet.tables) {
         out.heading(table.caption.isEmpty() ? QStringLiteral("计算过程") : table.caption);
         // Wide tables in 小五 so that dates and amounts keep to one line.
-        out.table(table.header, table.rows, {.points = table.header.size() > 4 ? TablePoints : BodyPoints});
+        SheetWriter::TableStyle style;
+        style.points = table.header.size() > 4 ? TablePoints : BodyPoints;
+        out.table(table.header, table.rows, style);
     }
 
     out.heading(QStringLiteral("计算结果"));
