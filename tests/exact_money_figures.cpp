@@ -1,8 +1,9 @@
 // Prints the exact-money results of the calculation libraries for amounts,
-// rates and dates generated from a fixed seed: every fee of the schedules,
-// the delayed-performance interest, liquidated damages and the interest at
-// the rates in force, each as its exact rational and as shown (figures and
-// numeral words). tools/cross-test.sh runs it natively and under the arm64
+// rates and dates generated from a fixed seed: every fee of the schedules
+// with the steps of its arithmetic, the delayed-performance interest,
+// liquidated damages, the interest at the rates in force and the execution
+// ledger, each as its exact rational and as shown (figures, numeral words,
+// the banks' capitals). tools/cross-test.sh runs it natively and under the arm64
 // emulator and compares the two outputs byte for byte, so that no result
 // depends on the processor it was computed on.
 //
@@ -14,7 +15,9 @@
 
 #include "fees/acceptance_fee.h"
 #include "fees/application_fee.h"
+#include "fees/fee_schedule.h"
 #include "interest/delay_interest.h"
+#include "interest/execution_ledger.h"
 #include "interest/liquidated_damages.h"
 #include "interest/rate_history.h"
 #include "interest/rate_table.h"
@@ -82,7 +85,74 @@ QByteArray Exact(const Money &m)
 
 QString Shown(const Money &m)
 {
-    return QString::fromLatin1(Exact(m)) + u' ' + MoneyToFigures(m) + u' ' + MoneyToChinese(m);
+    return QString::fromLatin1(Exact(m)) + u' ' + MoneyToFigures(m) + u' ' + MoneyToChinese(m) + u' '
+           + MoneyToRmbCapitals(m);
+}
+
+// Every fee kind of the schedule on the amount, with generated local
+// amounts and reductions.
+void PrintFeeSchedule(QTextStream &out, Cases &cases, const Money &x)
+{
+    LocalStandards local;
+    local.divorce = Money(long(50 + cases.below(251)));
+    local.personalityRights = Money(long(100 + cases.below(401)));
+    Reductions reductions;
+    reductions.mediatedOrWithdrawn = cases.below(3) == 0;
+    reductions.simplifiedProcedure = cases.below(3) == 0;
+    reductions.counterclaim = cases.below(3) == 0;
+    out << "  schedule " << Exact(local.divorce) << ' ' << Exact(local.personalityRights) << ' '
+        << reductions.mediatedOrWithdrawn << reductions.simplifiedProcedure << reductions.counterclaim << '\n';
+    for (const FeeKind kind : AllFeeKinds()) {
+        const FeeResult fee = ComputeFee(kind, x, local, reductions);
+        out << "    " << FeeKindName(kind) << ' ' << fee.error << Shown(fee.fee) << '\n';
+        for (const FeeStep &step : fee.steps)
+            out << "      " << Exact(step.amount) << ' ' << step.text << '\n';
+    }
+}
+
+// A ledger of one to three debt items, with or without general interest,
+// and up to three payments, all from 2014-08-01 on.
+void PrintExecutionLedger(QTextStream &out, Cases &cases, const RateHistory &history)
+{
+    ExecutionCase c;
+    const QDate ruleOf2014(2014, 8, 1);
+    const int items = 1 + int(cases.below(3));
+    for (int i = 0; i < items; ++i) {
+        DebtItem item;
+        item.name = QStringLiteral("项目") + QString::number(i + 1);
+        item.amount = Money::fraction(long(1 + cases.below(1'000'000'000)), 100);
+        item.kind = i == 0 ? DebtKind::Principal : DebtKind(cases.below(6));
+        item.lastPerformanceDay = cases.dateBetween(QDate(2012, 1, 1), QDate(2023, 12, 31));
+        item.inDoubledBase = InDoubledBaseByDefault(item.kind);
+        c.items.append(item);
+    }
+    c.generalInterest.awarded = cases.below(2) == 0;
+    c.generalInterest.from = cases.dateBetween(QDate(2012, 1, 1), QDate(2023, 12, 31));
+    if (cases.below(2) == 0)
+        c.generalInterest.fixedAnnualRatePercent = Money::fraction(long(100 + cases.below(1400)), 100);
+    c.generalInterest.basis = cases.below(2) == 0 ? RateBasis::OneYear : RateBasis::OverFiveYears;
+    const int credits = int(cases.below(4));
+    for (int i = 0; i < credits; ++i)
+        c.credits.append(Credit{cases.dateBetween(ruleOf2014, QDate(2025, 6, 30)),
+                                Money::fraction(long(1 + cases.below(500'000'000)), 100)});
+    c.order = cases.below(2) == 0 ? SetOffOrder::CostsInterestPrincipal : SetOffOrder::CostsPrincipalInterest;
+    c.calculationDay = cases.dateBetween(QDate(2024, 1, 1), QDate(2026, 12, 31));
+
+    const ExecutionLedger ledger = ComputeExecutionLedger(c, history);
+    out << "  ledger " << items << ' ' << credits << ' ' << ledger.error << '\n';
+    if (!ledger.error.isEmpty())
+        return;
+    out << "    owed " << Shown(ledger.owedTotal) << " costs " << Exact(ledger.owedCosts) << " interest "
+        << Exact(ledger.owedGeneralInterest) << " principal " << Exact(ledger.owedPrincipal) << " doubled "
+        << Exact(ledger.owedDoubled) << " accrued " << Exact(ledger.accruedGeneralInterest) << ' '
+        << Exact(ledger.accruedDoubled) << '\n';
+    for (const DoubledSegment &segment : ledger.doubled)
+        out << "    doubled " << segment.days << ' ' << Exact(segment.base) << ' ' << segment.rate << ' '
+            << Exact(segment.interest) << '\n';
+    for (const CreditApplied &credit : ledger.credits)
+        out << "    credit " << credit.row << ' ' << Exact(credit.toCosts) << ' ' << Exact(credit.toGeneralInterest)
+            << ' ' << Exact(credit.toPrincipal) << ' ' << Exact(credit.toDoubled) << ' ' << Exact(credit.surplus)
+            << ' ' << Exact(credit.owedAfter) << '\n';
 }
 
 } // namespace
@@ -124,6 +194,7 @@ int main(int argc, char *argv[])
                 << "  execution " << Shown(ExecutionFee(x)) << '\n'
                 << "  preservation " << Shown(PreservationFee(x)) << '\n'
                 << "  payment order " << Shown(PaymentOrderFee(x)) << '\n';
+            PrintFeeSchedule(out, cases, x);
         }
 
         // Interest and damages take any sign; the debt may run to a
@@ -150,6 +221,8 @@ int main(int argc, char *argv[])
             << damages.amountInWords << damages.errorMessage << '\n';
         for (const QString &line : damages.lines)
             out << "    " << line << '\n';
+
+        PrintExecutionLedger(out, cases, history);
 
         const std::optional<Money> debt = ParseMoney(debtText);
         if (!debt)
