@@ -168,6 +168,21 @@ QString RateBasisName(RateBasis basis)
     return QStringLiteral("按期限");
 }
 
+QString LongDayText(const QDate &day)
+{
+    return DayText(day);
+}
+
+QString SegmentRateText(const InterestSegment &segment)
+{
+    return RateOf(segment);
+}
+
+QString SegmentFormulaText(const SegmentedInterestRequest &request, const InterestSegment &segment)
+{
+    return Formula(request, segment);
+}
+
 QStringList SegmentedInterestNotes(const SegmentedInterestRequest &request, const SegmentedInterest &result,
                                    const QDate &knownThrough)
 {

@@ -34,6 +34,13 @@ SegmentedInterest CalculateSegmentedInterest(const SegmentedInterestRequest &req
 // "一年期", "五年期以上", "按期限".
 QString RateBasisName(RateBasis basis);
 
+// Pieces of the texts that other calculations' texts share: "2013年1月1日";
+// the rate of a segment ("一年期LPR3.45%", "日万分之一点七五"); its formula
+// ("100000×0.0175%×153＝2677.50", "≈" where the amount shown is rounded).
+QString LongDayText(const QDate &day);
+QString SegmentRateText(const InterestSegment &segment);
+QString SegmentFormulaText(const SegmentedInterestRequest &request, const InterestSegment &segment);
+
 // The notes a complete result carries, in this order: the rounding note (the
 // shown segments do not add up to the total), the data note ("利率数据截至…")
 // and, for the doubled interest starting before 2009-05-18, the note on the

@@ -1,5 +1,6 @@
 #include "app/pages/interest_in_force_page.h"
 
+#include "app/ledger/execution_ledger_window.h"
 #include "app/services/result_clipboard.h"
 #include "app/services/settings_files.h"
 #include "app/widgets/amount_fields.h"
@@ -79,6 +80,7 @@ InterestInForcePage::InterestInForcePage(const PageServices &services, QWidget *
     bind(m_ui->EditMultiplier, &QLineEdit::textChanged, &InterestInForcePage::InputChange);
     bind(m_ui->ComboBoxDaysPerYear, &QComboBox::currentIndexChanged, &InterestInForcePage::InputChange);
     bind(m_ui->SpeedButtonCopy, &QToolButton::clicked, &InterestInForcePage::SpeedButtonCopyClick);
+    bind(m_ui->SpeedButtonLedger, &QToolButton::clicked, &InterestInForcePage::SpeedButtonLedgerClick);
 }
 
 InterestInForcePage::~InterestInForcePage() = default;
@@ -138,6 +140,17 @@ void InterestInForcePage::InputChange()
 void InterestInForcePage::SpeedButtonCopyClick()
 {
     services().clipboard->copy(SegmentedInterestCopyText(m_shownRequest, m_shownResult, m_shownKnownThrough));
+}
+
+// The ledger computes with the page's rate history. Closing the window only
+// hides it: the case stays until the page goes, and the button brings it back.
+void InterestInForcePage::SpeedButtonLedgerClick()
+{
+    if (!m_ledgerWindow)
+        m_ledgerWindow = new ExecutionLedgerWindow(services(), *m_history, this);
+    m_ledgerWindow->show();
+    m_ledgerWindow->raise();
+    m_ledgerWindow->activateWindow();
 }
 
 } // namespace pellumo

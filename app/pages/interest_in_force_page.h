@@ -4,6 +4,7 @@
 #include "interest/segmented_interest_text.h"
 
 #include <QDate>
+#include <QPointer>
 #include <memory>
 
 namespace Ui {
@@ -12,6 +13,7 @@ class InterestInForcePage;
 
 namespace pellumo {
 
+class ExecutionLedgerWindow;
 class RateHistoryFile;
 
 // The page "分段计息": interest on a sum between two days, segment by segment
@@ -34,6 +36,7 @@ private:
     void ComboBoxCalculationChange();
     void InputChange();
     void SpeedButtonCopyClick();
+    void SpeedButtonLedgerClick();
 
     bool doubledDelay() const;
 
@@ -44,6 +47,8 @@ private:
     SegmentedInterestRequest m_shownRequest;
     SegmentedInterest m_shownResult;
     QDate m_shownKnownThrough;
+    // The window 执行款计算 of this page, once opened: one per page.
+    QPointer<ExecutionLedgerWindow> m_ledgerWindow;
 };
 
 } // namespace pellumo
