@@ -3,6 +3,22 @@
 // interest it awards, the doubled part of the debt interest for delayed
 // performance (法释〔2014〕8号) and the payments and court receipts set off
 // against them, as owed at the end of a calculation day, to the fen.
+//
+// Day count (民事诉讼法 第八十五条 as the execution courts read it): the
+// doubled interest of an item counts from the day after its last performance
+// day; general interest counts its start day; a credit on day p still counts
+// p at the old balance and the reduced balance counts from p + 1. Interest
+// accrues exactly; at each credit and on the calculation day the general and
+// the doubled interest accrued since the previous credit are each rounded
+// once to the fen, half away from zero, and added to what is owed, so every
+// balance is whole fen.
+//
+// Bad input gives ExecutionLedger::error and nothing else. The message names
+// the first fault found, checking the debt items, then the general interest,
+// the credits, the excluded periods and the calculation day, rows in the
+// order entered and numbered from 1, in these forms:
+//   "债务项目第N行：…。"  "还款第N行：…。"  "不计期间第N行：…。"
+//   "债务项目：至少需要一项本金。"  "一般债务利息：…。"  "计算日：…。"
 #include "interest/rate_history.h"
 #include "interest/segmented_interest.h"
 #include "money/money.h"
@@ -30,8 +46,17 @@ struct DebtItem {
 // otherwise: the costs the debtor repays are not.
 bool InDoubledBaseByDefault(DebtKind kind);
 
+// The costs of enforcing the claim (民法典 第五百六十一条), paid first by every
+// credit: litigation costs and appraisal or notice costs. Every other kind is
+// paid with the principal items.
+bool IsCostKind(DebtKind kind);
+
 // The general debt interest (一般债务利息) as the judgment fixes it, on the
-// unpaid principal items.
+// unpaid items of the kind Principal (damages, fees and costs bear none),
+// from `from` whether or not an item is due yet. A fixed rate gives
+// principal × rate ÷ 100 × multiplier ÷ daysPerYear a day. The rates in force
+// take the one-year or the over-five-year rate; RateBasis::ByTerm is refused,
+// since with payments in parts no one period fixes the term band.
 struct GeneralInterest {
     bool awarded = false;
     QDate from;
@@ -68,23 +93,50 @@ struct ExecutionCase {
     QDate calculationDay;
 };
 
+// Days in a row with the same doubled base at the same rate, never across a
+// credit, 2014-08-01 or a change of the published rate before that day.
+// `basis` and `rate` as InterestSegment has them: from 2014-08-01
+// DailyDelayRateBasis and "0.0175" (percent a day), before it the term band
+// and its annual benchmark rate (interest = base × rate ÷ 100 × 2 ÷ 360 a
+// day). Before 2014-08-01 each item takes the band of its own delay up to
+// 2014-07-31 (or the calculation day); where items of one day are in
+// different bands, each band has its own segment over the same days.
+// `interest` is exact; it is rounded at the credit that ends it.
 struct DoubledSegment {
     QDate first, last;
     int days = 0;
     Money base;
     Money interest;
+    QString basis;
+    QString rate;
 };
 
+// A credit in the order applied (by day, then as entered). Interest accrued
+// up to its day, each kind rounded once to the fen, is owed before it is
+// applied. `toItems` holds what went to each debt item, indexed as
+// ExecutionCase::items.
 struct CreditApplied {
     QDate day;
     Money amount, toCosts, toGeneralInterest, toPrincipal, toDoubled, surplus;
+    int row = 0;  // 1-based row of the credit as entered
+    Money generalInterestAccrued, doubledAccrued;  // since the previous credit, rounded to the fen
+    QList<Money> toItems;
+    Money owedAfter;  // everything still owed once it is applied
 };
 
 struct ExecutionLedger {
     QString error;  // empty when the case was computed
     QList<DoubledSegment> doubled;
-    QList<CreditApplied> credits;
+    QList<CreditApplied> credits;  // credits after calculationDay left out
     Money owedCosts, owedGeneralInterest, owedPrincipal, owedDoubled, owedTotal;  // on calculationDay, whole fen
+    Money accruedGeneralInterest, accruedDoubled;  // all interest up to calculationDay, sums of rounded parts
+    QList<Money> owedItems;                        // still owed of each debt item, indexed as ExecutionCase::items
+    // Some day took the last known published rate (the result must say
+    // "利率数据截至" knownThrough).
+    bool beyondKnownData = false;
+    QDate knownThrough;
+    // Doubled interest runs before 2009-05-18 (see StartsBeforeReplyOf2009).
+    bool startsBeforeReplyOf2009 = false;
 };
 
 ExecutionLedger ComputeExecutionLedger(const ExecutionCase &c, const RateHistory &history);
