@@ -98,7 +98,8 @@ QString MoneyToChinese(const Money &amount);
 // The capital numerals of the banks (人民币大写, 正确填写票据和结算凭证的基本
 // 规定): the amount rounded once to the fen, half away from zero, in
 // 壹贰叁肆伍陆柒捌玖 with 拾佰仟万亿 and 元角分, "整" where there is no 角 and no
-// 分, one 零 for a run of zeros; "负" before a negative amount. Without the
+// 分, one 零 for a run of zeros; no 元 below one yuan (伍角); "负" before a
+// negative amount that does not round to zero. Without the
 // prefix "人民币", which callers add where a form needs it. From 10^15 on,
 // the words form's message.
 QString MoneyToRmbCapitals(const Money &amount);

@@ -1,0 +1,218 @@
+#include "money/money.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace pellumo;
+
+namespace {
+
+Money Typed(const QString &text)
+{
+    return ParseMoney(text).value();
+}
+
+Money FromFen(qint64 fen)
+{
+    return Money::fraction(long(fen), 100);
+}
+
+// Reads capitals back into fen, independently of how they are written: each
+// digit times the place units that follow it, 万 and 亿 closing their groups.
+// No value for a text that breaks the form (a unit without its digit, two 零
+// in a row, 零 before a unit, a missing or misplaced 整).
+std::optional<qint64> ReadCapitals(QStringView text)
+{
+    static const QString digits = QStringLiteral("零壹贰叁肆伍陆柒捌玖");
+    if (text == u"零元整")
+        return 0;
+    qint64 sign = 1;
+    if (text.startsWith(u'负')) {
+        sign = -1;
+        text = text.mid(1);
+    }
+    const qsizetype yuanAt = text.indexOf(u'元');
+    const QStringView integerPart = yuanAt < 0 ? QStringView() : text.left(yuanAt);
+    QStringView fraction = yuanAt < 0 ? text : text.mid(yuanAt + 1);
+
+    qint64 yi = 0, wan = 0, section = 0, digit = 0;
+    bool haveDigit = false;
+    QChar previous;
+    for (QChar c : integerPart) {
+        const qsizetype d = digits.indexOf(c);
+        if (d == 0) {
+            if (previous == u'零' || previous.isNull())
+                return std::nullopt;
+        } else if (d > 0) {
+            if (haveDigit)
+                return std::nullopt;  // two digits without a unit between them
+            digit = d;
+            haveDigit = true;
+        } else {
+            const qint64 unit = c == u'拾' ? 10 : c == u'佰' ? 100 : c == u'仟' ? 1000 : 0;
+            if (unit != 0) {
+                if (!haveDigit)
+                    return std::nullopt;
+                section += digit * unit;
+            } else if (c == u'万') {
+                wan = section + digit;
+                section = 0;
+            } else if (c == u'亿') {
+                yi = wan * 10000 + section + digit;
+                wan = 0;
+                section = 0;
+            } else {
+                return std::nullopt;
+            }
+            if (previous == u'零')
+                return std::nullopt;
+            digit = 0;
+            haveDigit = false;
+        }
+        previous = c;
+    }
+    if (previous == u'零')
+        return std::nullopt;
+    const qint64 yuan = (yi * 10000 + wan) * 10000 + section + digit;
+
+    qint64 jiaoAndFen = 0;
+    if (fraction == u"整") {
+        if (yuanAt < 0)
+            return std::nullopt;
+        fraction = {};
+    } else if (fraction.isEmpty()) {
+        return std::nullopt;  // whole yuan end in 整
+    }
+    if (fraction.startsWith(u'零')) {
+        if (yuan == 0)
+            return std::nullopt;
+        fraction = fraction.mid(1);
+    }
+    for (const auto &[unit, weight] : {std::pair{u'角', 10}, std::pair{u'分', 1}}) {
+        if (fraction.size() >= 2 && fraction[1] == unit) {
+            const qsizetype d = digits.indexOf(fraction[0]);
+            if (d <= 0)
+                return std::nullopt;
+            jiaoAndFen += d * weight;
+            fraction = fraction.mid(2);
+        }
+    }
+    if (!fraction.isEmpty())
+        return std::nullopt;
+    return sign * (yuan * 100 + jiaoAndFen);
+}
+
+// The common numerals and digits, which a voucher refuses.
+bool HasCommonNumeral(const QString &text)
+{
+    static const QString common = QStringLiteral("一二三四五六七八九十百千两");
+    for (QChar c : text) {
+        if (common.contains(c) || c.isDigit())
+            return true;
+    }
+    return false;
+}
+
+// Checks one amount in fen both ways; the failure message names it.
+void CheckReadsBack(qint64 fen)
+{
+    const QString text = MoneyToRmbCapitals(FromFen(fen));
+    const std::optional<qint64> read = ReadCapitals(text);
+    if (!read || *read != fen || HasCommonNumeral(text))
+        QFAIL(qPrintable(QStringLiteral("%1 fen: %2").arg(fen).arg(text)));
+}
+
+} // namespace
+
+class RmbCapitalsTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void capitals_data();
+    void capitals();
+    void everyFenUpToTenThousandYuanReadsBack();
+    void randomAmountsReadBack();
+    void negativeIsTheAmountAfterFu();
+};
+
+void RmbCapitalsTest::capitals_data()
+{
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("expected");
+    // The bank's examples.
+    QTest::newRow("tens keep their digit") << "10" << "壹拾元整";
+    QTest::newRow("ten wan keeps its digit") << "100000" << "壹拾万元整";
+    QTest::newRow("whole yuan end in zheng") << "1" << "壹元整";
+    QTest::newRow("zero") << "0" << "零元整";
+    QTest::newRow("nothing after jiao") << "1409.50" << "壹仟肆佰零玖元伍角";
+    QTest::newRow("one zero inside") << "6007.14" << "陆仟零柒元壹角肆分";
+    QTest::newRow("a run of zeros writes one zero") << "1000100" << "壹佰万零壹佰元整";
+    QTest::newRow("yuan digit zero, jiao not") << "1680.32" << "壹仟陆佰捌拾元零叁角贰分";
+    QTest::newRow("wan digit zero, qian not") << "107000.53" << "壹拾万柒仟元零伍角叁分";
+    QTest::newRow("no zero after wan before qian") << "10001000" << "壹仟万壹仟元整";
+    QTest::newRow("jiao zero, fen not") << "16409.02" << "壹万陆仟肆佰零玖元零贰分";
+    QTest::newRow("jiao zero after a non-zero yuan digit") << "325.04" << "叁佰贰拾伍元零肆分";
+    QTest::newRow("a typical total") << "21425.83" << "贰万壹仟肆佰贰拾伍元捌角叁分";
+    // Below one yuan there is no yuan to write.
+    QTest::newRow("fen only") << "0.05" << "伍分";
+    QTest::newRow("jiao only") << "0.50" << "伍角";
+    QTest::newRow("zeros across wan to the units") << "100000001" << "壹亿零壹元整";
+    QTest::newRow("qian wan zero after yi") << "100010000" << "壹亿零壹万元整";
+    QTest::newRow("wan yi") << "1000000000000" << "壹万亿元整";
+    QTest::newRow("largest amount")
+        << "999999999999999.99" << "玖佰玖拾玖万玖仟玖佰玖拾玖亿玖仟玖佰玖拾玖万玖仟玖佰玖拾玖元玖角玖分";
+    // 108.625 → 10862.5 fen → 10863 fen, half away from zero.
+    QTest::newRow("rounded once to the fen") << "108.625" << "壹佰零捌元陆角叁分";
+    QTest::newRow("negative") << "-3.2" << "负叁元贰角";
+    QTest::newRow("negative rounding to zero has no sign") << "-0.001" << "零元整";
+    QTest::newRow("10^15 gives the words form's message") << "1e15" << "输入含非数字字符!元";
+    QTest::newRow("rounding up to 10^15") << "999999999999999.995" << "输入含非数字字符!元";
+    QTest::newRow("negative from 10^15") << "-1e15" << "负输入含非数字字符!元";
+}
+
+void RmbCapitalsTest::capitals()
+{
+    QFETCH(QString, amount);
+    QFETCH(QString, expected);
+    QCOMPARE(MoneyToRmbCapitals(Typed(amount)), expected);
+}
+
+void RmbCapitalsTest::everyFenUpToTenThousandYuanReadsBack()
+{
+    for (qint64 fen = 0; fen <= 1000000; ++fen) {
+        CheckReadsBack(fen);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+void RmbCapitalsTest::randomAmountsReadBack()
+{
+    QRandomGenerator random(20261208);
+    for (int i = 0; i < 200000; ++i) {
+        // Half of the amounts uniform below 10^15 yuan, half with most
+        // places zero, which is where the rules for 零 apply.
+        qint64 fen = 0;
+        if (i % 2 == 0) {
+            fen = qint64(random.bounded(quint64(100000000000000000ULL)));
+        } else {
+            for (int place = 0; place < 17; ++place)
+                fen = fen * 10 + (random.bounded(10) < 7 ? 0 : qint64(random.bounded(1, 10)));
+        }
+        CheckReadsBack(fen);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+void RmbCapitalsTest::negativeIsTheAmountAfterFu()
+{
+    QRandomGenerator random(8);
+    for (int i = 0; i < 10000; ++i) {
+        const qint64 fen = qint64(random.bounded(1, 1000000000));
+        QCOMPARE(MoneyToRmbCapitals(FromFen(-fen)), QStringLiteral("负") + MoneyToRmbCapitals(FromFen(fen)));
+    }
+}
+
+QTEST_APPLESS_MAIN(RmbCapitalsTest)
+#include "tst_rmb_capitals.moc"
