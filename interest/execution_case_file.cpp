@@ -15,6 +15,10 @@ namespace {
 
 const QString FormatName = QStringLiteral("pellumo-case");
 const QString DayFormat = QStringLiteral("yyyy-MM-dd");
+// The term band by the whole period (RateBasis::ByTerm) has no place here:
+// with payments in parts no one period fixes the band, and the calculation
+// refuses it.
+
 // The days a date field of the window offers.
 const QDate FirstDay(1900, 1, 1);
 const QDate LastDay(9999, 12, 31);
@@ -32,7 +36,6 @@ constexpr Named Kinds[] = {
 constexpr Named Bases[] = {
     {u"one-year", int(RateBasis::OneYear)},
     {u"over-five-years", int(RateBasis::OverFiveYears)},
-    {u"by-term", int(RateBasis::ByTerm)},
 };
 constexpr Named Orders[] = {
     {u"costs-interest-principal", int(SetOffOrder::CostsInterestPrincipal)},
@@ -217,18 +220,18 @@ CaseRecord ReadRecord(Reader &reader, const QJsonObject &root)
     else
         reader.fail(QStringLiteral("一般债务利息的设置缺失"));
 
-    const QJsonArray credits = reader.rows(root, QStringLiteral("credits"), QStringLiteral("履行与执行到位款"));
+    const QJsonArray credits = reader.rows(root, QStringLiteral("credits"), QStringLiteral("还款"));
     for (qsizetype i = 0; i < credits.size() && !reader.failed(); ++i) {
-        const QString what = Nth(int(i), QStringLiteral("笔到位款"));
+        const QString what = Nth(int(i), QStringLiteral("笔还款"));
         const QJsonObject row = reader.row(credits[i], what);
         Credit credit;
         credit.day = reader.day(row, QStringLiteral("day"), what + QStringLiteral("的日期"));
         credit.amount = reader.amount(row, QStringLiteral("amount"), what + QStringLiteral("的金额"));
         c.credits.append(credit);
     }
-    const QJsonArray excluded = reader.rows(root, QStringLiteral("excluded"), QStringLiteral("不计入的期间"));
+    const QJsonArray excluded = reader.rows(root, QStringLiteral("excluded"), QStringLiteral("不计期间"));
     for (qsizetype i = 0; i < excluded.size() && !reader.failed(); ++i) {
-        const QString what = Nth(int(i), QStringLiteral("个不计入的期间"));
+        const QString what = Nth(int(i), QStringLiteral("个不计期间"));
         const QJsonObject row = reader.row(excluded[i], what);
         ExcludedPeriod period;
         period.first = reader.day(row, QStringLiteral("first"), what + QStringLiteral("的起日"));
@@ -245,8 +248,7 @@ bool EndsEarly(const QByteArray &bytes, const QJsonParseError &error)
     qsizetype end = bytes.size();
     while (end > 0 && QChar::isSpace(uchar(bytes[end - 1])))
         --end;
-    return error.offset >= end || error.error == QJsonParseError::UnterminatedObject || error.error == QJsonParseError::UnterminatedArray ||
-           error.error == QJsonParseError::UnterminatedString;
+    return error.offset >= end;
 }
 
 CaseFileReading Refused(const QString &why)

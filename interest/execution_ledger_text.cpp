@@ -34,6 +34,21 @@ QDate FirstDelayDay(const ExecutionCase &c)
     return first;
 }
 
+SegmentedInterestRequest DoubledRequest(const DoubledSegment &segment)
+{
+    SegmentedInterestRequest request;
+    request.calculation = SegmentedInterestRequest::Calculation::DoubledDelay;
+    request.principal = segment.base;
+    request.first = segment.first;
+    request.last = segment.last;
+    return request;
+}
+
+InterestSegment InterestSegmentOf(const DoubledSegment &segment)
+{
+    return {segment.first, segment.last, segment.days, segment.basis, segment.rate, segment.interest};
+}
+
 QString GeneralInterestText(const GeneralInterest &g)
 {
     if (!g.awarded)
@@ -47,29 +62,12 @@ QString GeneralInterestText(const GeneralInterest &g)
            QStringLiteral("天计，计至实际清偿之日止");
 }
 
-// The formula of a doubled segment: the rule of each part of it, as the page
-// 分段计息 writes the doubled interest of one sum over one period.
-QString SegmentFormula(const DoubledSegment &segment, const RateHistory &history)
+// The formula of a doubled segment, as the page 分段计息 writes the doubled
+// interest of one sum over one period: "100000×0.0175%×153＝2677.50",
+// "100000×6.15%×2÷360×577≈19714.17".
+QString SegmentFormula(const DoubledSegment &segment)
 {
-    SegmentedInterestRequest request;
-    request.calculation = SegmentedInterestRequest::Calculation::DoubledDelay;
-    request.principal = segment.base;
-    request.first = segment.first;
-    request.last = segment.last;
-    const SegmentedInterest parts = CalculateSegmentedInterest(request, history);
-    if (parts.outcome != SegmentedInterest::Outcome::Complete || segment.days != segment.first.daysTo(segment.last) + 1)
-        return DecimalText(segment.base) + QStringLiteral("×") + QString::fromUtf16(DailyDelayRatePercent) +
-               QStringLiteral("%×") + QString::number(segment.days) +
-               (segment.interest == segment.interest.roundedToFen() ? QStringLiteral("＝") : QStringLiteral("≈")) +
-               MoneyToFigures(segment.interest);
-    QStringList formulas;
-    for (const InterestSegment &part : parts.segments) {
-        const QString formula = SegmentFormulaText(request, part);
-        formulas << (parts.segments.size() == 1 ? formula
-                                                 : DaysBetween(part.first, part.last) + QStringLiteral("按") +
-                                                       SegmentRateText(part) + QStringLiteral("：") + formula);
-    }
-    return formulas.join(QStringLiteral("；"));
+    return SegmentFormulaText(DoubledRequest(segment), InterestSegmentOf(segment));
 }
 
 QString SetOffArithmetic(const CreditApplied &credit)
@@ -96,6 +94,18 @@ QString SetOffArithmetic(const CreditApplied &credit)
     named.last().replace(QStringLiteral("冲抵超出应付部分"), QStringLiteral("超出应付部分"));
     return named.join(QStringLiteral("，")) + QStringLiteral("（") + MoneyToFigures(credit.amount) +
            QStringLiteral("＝") + sum.join(QStringLiteral("＋")) + QStringLiteral("）");
+}
+
+// "，其中：本金（第一期）30000.00元、律师费5000.00元" for the items a credit paid.
+QString ItemsPaid(const ExecutionCase &c, const CreditApplied &credit)
+{
+    QStringList paid;
+    for (qsizetype i = 0; i < credit.toItems.size() && i < c.items.size(); ++i)
+        if (credit.toItems[i] != 0)
+            paid << ItemName(c.items[i]) + Figures(credit.toItems[i]);
+    if (paid.isEmpty())
+        return {};
+    return QStringLiteral("，其中：") + paid.join(QStringLiteral("、"));
 }
 
 } // namespace
@@ -142,7 +152,7 @@ QList<LedgerTextLine> ExecutionLedgerInputs(const ExecutionCase &c)
     }
     lines.append({QStringLiteral("一般债务利息"), GeneralInterestText(c.generalInterest)});
     for (const ExcludedPeriod &period : c.excluded)
-        lines.append({QStringLiteral("不计算迟延履行期间"), DaysBetween(period.first, period.last) + QStringLiteral("（非因被执行人申请的暂缓、中止执行期间）")});
+        lines.append({QStringLiteral("不计期间"), DaysBetween(period.first, period.last) + QStringLiteral("（非因被执行人申请的暂缓、中止执行期间，不计加倍部分债务利息）")});
     lines.append({QStringLiteral("计算日"), LongDayText(c.calculationDay) + QStringLiteral("（计算至该日止）")});
     return lines;
 }
@@ -150,24 +160,24 @@ QList<LedgerTextLine> ExecutionLedgerInputs(const ExecutionCase &c)
 QStringList DoubledSegmentHeader()
 {
     return {QStringLiteral("起日"), QStringLiteral("止日"), QStringLiteral("天数"), QStringLiteral("基数（元）"),
-            QStringLiteral("计算式"), QStringLiteral("加倍部分债务利息（元）")};
+            QStringLiteral("利率"), QStringLiteral("计算式"), QStringLiteral("利息（元）")};
 }
 
-QList<QStringList> DoubledSegmentRows(const ExecutionLedger &ledger, const RateHistory &history)
+QList<QStringList> DoubledSegmentRows(const ExecutionLedger &ledger)
 {
     QList<QStringList> rows;
     for (const DoubledSegment &segment : ledger.doubled)
         rows.append({segment.first.toString(QStringLiteral("yyyy-MM-dd")), segment.last.toString(QStringLiteral("yyyy-MM-dd")),
-                     QString::number(segment.days), MoneyToFigures(segment.base), SegmentFormula(segment, history),
-                     MoneyToFigures(segment.interest)});
+                     QString::number(segment.days), MoneyToFigures(segment.base),
+                     SegmentRateText(InterestSegmentOf(segment)), SegmentFormula(segment), MoneyToFigures(segment.interest)});
     return rows;
 }
 
 QStringList CreditHeader()
 {
-    return {QStringLiteral("到位日期"),        QStringLiteral("到位金额（元）"), QStringLiteral("冲抵费用"),
+    return {QStringLiteral("还款日期"),         QStringLiteral("还款金额（元）"), QStringLiteral("冲抵费用"),
             QStringLiteral("冲抵一般债务利息"), QStringLiteral("冲抵本金"),       QStringLiteral("冲抵加倍部分债务利息"),
-            QStringLiteral("超出应付部分")};
+            QStringLiteral("超出应付部分"),     QStringLiteral("还款后尚欠")};
 }
 
 QList<QStringList> CreditRows(const ExecutionLedger &ledger)
@@ -176,7 +186,8 @@ QList<QStringList> CreditRows(const ExecutionLedger &ledger)
     for (const CreditApplied &credit : ledger.credits)
         rows.append({credit.day.toString(QStringLiteral("yyyy-MM-dd")), MoneyToFigures(credit.amount),
                      MoneyToFigures(credit.toCosts), MoneyToFigures(credit.toGeneralInterest),
-                     MoneyToFigures(credit.toPrincipal), MoneyToFigures(credit.toDoubled), MoneyToFigures(credit.surplus)});
+                     MoneyToFigures(credit.toPrincipal), MoneyToFigures(credit.toDoubled), MoneyToFigures(credit.surplus),
+                     MoneyToFigures(credit.owedAfter)});
     return rows;
 }
 
@@ -203,10 +214,10 @@ QStringList ExecutionLedgerChoices(const ExecutionCase &c)
 {
     QStringList choices;
     if (c.order == SetOffOrder::CostsPrincipalInterest)
-        choices << QStringLiteral("冲抵顺序：先本后息——每笔到位款先抵实现债权的费用，再抵本金（先到期的先抵，同时到期的按录入顺序），"
+        choices << QStringLiteral("冲抵顺序：先本后息——每笔还款先抵实现债权的费用，再抵本金（先到期的先抵，同时到期的按录入顺序），"
                                   "再抵一般债务利息，最后抵加倍部分债务利息");
     else
-        choices << QStringLiteral("冲抵顺序：每笔到位款先抵实现债权的费用，再抵一般债务利息，再抵本金（先到期的先抵，同时到期的按录入顺序），"
+        choices << QStringLiteral("冲抵顺序：每笔还款先抵实现债权的费用，再抵一般债务利息，再抵本金（先到期的先抵，同时到期的按录入顺序），"
                                   "最后抵加倍部分债务利息");
     choices << QStringLiteral("费用指诉讼费用和鉴定费、公告费；本金指本金、违约金/赔偿金、律师费及其他金钱债务");
     QStringList in;
@@ -218,32 +229,32 @@ QStringList ExecutionLedgerChoices(const ExecutionCase &c)
     if (!out.isEmpty())
         base += QStringLiteral("；不计入：") + out.join(QStringLiteral("、"));
     choices << base;
-    choices << QStringLiteral("计日方法：各项债务自其履行期限届满之次日起计算加倍部分债务利息；到位款当日仍按原欠款计算，"
+    choices << QStringLiteral("计日方法：各项债务自其履行期限届满之次日起计算加倍部分债务利息；还款当日仍按原欠款计算，"
                               "自次日起按减少后的余额计算；一般债务利息自起算日当日起计算；不计算期间首尾两日均不计加倍部分债务利息，"
                               "一般债务利息照常计算");
-    choices << QStringLiteral("舍入：利息逐日按精确值累计，于每笔到位款之日及计算日，将自上一节点以来新生的一般债务利息和加倍部分债务利息"
+    choices << QStringLiteral("舍入：利息逐日按精确值累计，于每笔还款之日及计算日，将自上一节点以来新生的一般债务利息和加倍部分债务利息"
                               "各自四舍五入至分后计入欠款，故各项余额均为整分");
-    choices << QStringLiteral("计算日：") + LongDayText(c.calculationDay) + QStringLiteral("，各项欠款为该日终了时的数额；此后的到位款不计入");
+    choices << QStringLiteral("计算日：") + LongDayText(c.calculationDay) + QStringLiteral("，各项欠款为该日终了时的数额；此后的还款不计入");
     return choices;
 }
 
-QStringList ExecutionLedgerNotes(const ExecutionCase &c, const ExecutionLedger &ledger, const RateHistory &history)
+QStringList ExecutionLedgerNotes(const ExecutionCase &c, const ExecutionLedger &ledger)
 {
     QStringList notes;
     int later = 0;
     for (const Credit &credit : c.credits)
         later += credit.day > c.calculationDay ? 1 : 0;
     if (later > 0)
-        notes << QString::number(later) + QStringLiteral("笔到位款的日期在计算日之后，未计入");
+        notes << QString::number(later) + QStringLiteral("笔还款的日期在计算日之后，未计入");
     if (const Money surplus = LedgerSurplus(ledger); surplus > 0)
-        notes << QStringLiteral("到位款超出应付总额") + Figures(surplus) + QStringLiteral("，列为超出应付部分");
+        notes << QStringLiteral("还款超出应付总额") + Figures(surplus) + QStringLiteral("，列为超出应付部分");
+    if (ledger.beyondKnownData)
+        notes << QStringLiteral("利率数据截至") + LongDayText(ledger.knownThrough) + QStringLiteral("，其后按最后公布的利率计算");
     const QDate firstDelay = FirstDelayDay(c);
-    const bool ratesInForce = c.generalInterest.awarded && !c.generalInterest.fixedAnnualRatePercent;
-    const bool earlyDoubled = firstDelay.isValid() && firstDelay < DailyDelayRateStart();
-    if ((ratesInForce || earlyDoubled) && c.calculationDay > history.knownThrough)
-        notes << QStringLiteral("利率数据截至") + LongDayText(history.knownThrough) + QStringLiteral("，其后按最后公布的利率计算");
-    if (earlyDoubled)
+    if (firstDelay.isValid() && firstDelay < DailyDelayRateStart())
         notes << QStringLiteral("2014年8月1日前的迟延履行期间，依法释〔2014〕8号第七条适用此前的规定，按同期贷款基准利率加倍计算");
+    if (ledger.startsBeforeReplyOf2009)
+        notes << QStringLiteral("2009年5月18日前的迟延期间适用法释〔2009〕6号施行前的规定，此处按贷款基准利率计算");
     return notes;
 }
 
@@ -257,7 +268,7 @@ QStringList ExecutionLedgerLegalBasis(const ExecutionCase &c)
             QStringLiteral("《中华人民共和国民法典》第五百六十条第二款、第五百六十一条")};
 }
 
-QString ExecutionLedgerCopyText(const CaseRecord &record, const ExecutionLedger &ledger, const RateHistory &history)
+QString ExecutionLedgerCopyText(const CaseRecord &record, const ExecutionLedger &ledger)
 {
     if (!ledger.error.isEmpty())
         return {};
@@ -273,13 +284,16 @@ QString ExecutionLedgerCopyText(const CaseRecord &record, const ExecutionLedger 
     for (const LedgerTextLine &line : ExecutionLedgerInputs(c))
         lines << line.label + QStringLiteral("：") + line.value;
 
-    lines << QStringLiteral("二、到位款及冲抵");
+    lines << QStringLiteral("二、还款及冲抵");
     if (ledger.credits.isEmpty())
-        lines << QStringLiteral("计算日前无到位款");
+        lines << QStringLiteral("计算日前无还款");
     int number = 0;
     for (const CreditApplied &credit : ledger.credits)
-        lines << QString::number(++number) + QStringLiteral(". ") + LongDayText(credit.day) + QStringLiteral("到位") +
-                     Figures(credit.amount) + QStringLiteral("：") + SetOffArithmetic(credit);
+        lines << QString::number(++number) + QStringLiteral(". ") + LongDayText(credit.day) + QStringLiteral("还款") +
+                     Figures(credit.amount) + QStringLiteral("（自上一笔还款后新生一般债务利息") +
+                     Figures(credit.generalInterestAccrued) + QStringLiteral("、加倍部分债务利息") +
+                     Figures(credit.doubledAccrued) + QStringLiteral("）：") + SetOffArithmetic(credit) +
+                     ItemsPaid(c, credit) + QStringLiteral("；还款后尚欠") + Figures(credit.owedAfter);
 
     lines << QStringLiteral("三、加倍部分债务利息分段计算");
     if (ledger.doubled.isEmpty())
@@ -288,14 +302,14 @@ QString ExecutionLedgerCopyText(const CaseRecord &record, const ExecutionLedger 
     for (const DoubledSegment &segment : ledger.doubled)
         lines << QString::number(++number) + QStringLiteral(". ") + DaysBetween(segment.first, segment.last) +
                      QStringLiteral("，共") + QString::number(segment.days) + QStringLiteral("天，基数") +
-                     Figures(segment.base) + QStringLiteral("：") + SegmentFormula(segment, history) + Yuan;
+                     Figures(segment.base) + QStringLiteral("：") + SegmentFormula(segment) + Yuan;
 
     lines << QStringLiteral("四、截至") + LongDayText(c.calculationDay) + QStringLiteral("尚欠");
     for (const LedgerTextLine &line : ExecutionLedgerOwed(ledger))
         lines << line.label + QStringLiteral("：") + line.value;
     lines << QStringLiteral("合计尚欠：") + Figures(ledger.owedTotal) + QStringLiteral("（大写：") +
                  RmbCapitals(ledger.owedTotal) + QStringLiteral("）");
-    for (const QString &note : ExecutionLedgerNotes(c, ledger, history))
+    for (const QString &note : ExecutionLedgerNotes(c, ledger))
         lines << QStringLiteral("注：") + note + QStringLiteral("。");
 
     lines << QStringLiteral("五、计算方法");

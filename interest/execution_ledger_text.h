@@ -28,10 +28,10 @@ struct LedgerTextLine {
 // periods, the credits.
 QList<LedgerTextLine> ExecutionLedgerInputs(const ExecutionCase &c);
 
-// One row per doubled segment: 起止日, 天数, 基数, 计算式, 金额.
-QList<QStringList> DoubledSegmentRows(const ExecutionLedger &ledger, const RateHistory &history);
+// One row per doubled segment: 起日, 止日, 天数, 基数, 利率, 计算式, 利息.
+QList<QStringList> DoubledSegmentRows(const ExecutionLedger &ledger);
 QStringList DoubledSegmentHeader();
-// One row per credit: 日期, 到位金额, 冲抵费用, 一般债务利息, 本金等, 加倍部分, 超出部分.
+// One row per credit: 日期, 金额, 冲抵费用, 一般债务利息, 本金, 加倍部分, 超出应付部分, 还款后尚欠.
 QList<QStringList> CreditRows(const ExecutionLedger &ledger);
 QStringList CreditHeader();
 
@@ -42,13 +42,13 @@ Money LedgerSurplus(const ExecutionLedger &ledger);
 // Each choice the calculation took: set-off order, base items, day count,
 // rounding, general interest.
 QStringList ExecutionLedgerChoices(const ExecutionCase &c);
-QStringList ExecutionLedgerNotes(const ExecutionCase &c, const ExecutionLedger &ledger, const RateHistory &history);
+QStringList ExecutionLedgerNotes(const ExecutionCase &c, const ExecutionLedger &ledger);
 QStringList ExecutionLedgerLegalBasis(const ExecutionCase &c);
 
 // "人民币贰万壹仟肆佰贰拾伍元捌角叁分".
 QString RmbCapitals(const Money &amount);
 
 // The whole calculation; empty for a refused one.
-QString ExecutionLedgerCopyText(const CaseRecord &record, const ExecutionLedger &ledger, const RateHistory &history);
+QString ExecutionLedgerCopyText(const CaseRecord &record, const ExecutionLedger &ledger);
 
 } // namespace pellumo

@@ -26,12 +26,12 @@ CalculationSheet ExecutionLedgerSheet(const CaseRecord &record, const ExecutionL
     QList<LedgerTextLine> inputs = ExecutionLedgerInputs(c);
     inputs.removeLast();  // the calculation day, which the sheet shows in its head
     sheet.inputs = SheetLines(inputs);
-    sheet.tables.append({QStringLiteral("到位款及冲抵"), CreditHeader(), CreditRows(ledger)});
-    sheet.tables.append({QStringLiteral("加倍部分债务利息分段计算"), DoubledSegmentHeader(), DoubledSegmentRows(ledger, history)});
+    sheet.tables.append({QStringLiteral("还款及冲抵"), CreditHeader(), CreditRows(ledger)});
+    sheet.tables.append({QStringLiteral("加倍部分债务利息分段计算"), DoubledSegmentHeader(), DoubledSegmentRows(ledger)});
     sheet.results = SheetLines(ExecutionLedgerOwed(ledger));
     sheet.totalLabel = QStringLiteral("合计尚欠");
     sheet.total = ledger.owedTotal;
-    sheet.notes = ExecutionLedgerNotes(c, ledger, history);
+    sheet.notes = ExecutionLedgerNotes(c, ledger);
     sheet.legalBasis = ExecutionLedgerLegalBasis(c);
     sheet.choices = ExecutionLedgerChoices(c);
     sheet.dataVersions = QStringLiteral("利率数据第") + QString::number(history.version) + QStringLiteral("版，截至") +

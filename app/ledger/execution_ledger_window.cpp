@@ -2,7 +2,6 @@
 
 #include "app/ledger/case_table_models.h"
 #include "app/ledger/execution_ledger_sheet.h"
-#include "app/printing/sheet_actions.h"
 #include "app/services/file_dialogs.h"
 #include "app/services/message_boxes.h"
 #include "app/services/result_clipboard.h"
@@ -60,12 +59,12 @@ std::optional<Money> NumberIn(const QString &text, bool zeroAllowed)
 
 RateBasis BasisAt(int index)
 {
-    return index == 1 ? RateBasis::OverFiveYears : index == 2 ? RateBasis::ByTerm : RateBasis::OneYear;
+    return index == 1 ? RateBasis::OverFiveYears : RateBasis::OneYear;
 }
 
 int IndexOf(RateBasis basis)
 {
-    return basis == RateBasis::OverFiveYears ? 1 : basis == RateBasis::ByTerm ? 2 : 0;
+    return basis == RateBasis::OverFiveYears ? 1 : 0;
 }
 
 QString FileNameOf(const QString &caseNumber)
@@ -100,7 +99,7 @@ ExecutionLedgerWindow::ExecutionLedgerWindow(const PageServices &services, RateH
     : Page(services, parent), m_ui(std::make_unique<Ui::ExecutionLedgerWindow>()), m_history(history),
       m_items(new DebtItemsModel(this)), m_credits(new CreditsModel(this)), m_excluded(new ExcludedPeriodsModel(this)),
       m_creditResults(new TextRowsModel(CreditHeader(), {1, 2, 3, 4, 5, 6}, this)),
-      m_segments(new TextRowsModel(DoubledSegmentHeader(), {2, 3, 5}, this))
+      m_segments(new TextRowsModel(DoubledSegmentHeader(), {2, 3, 6}, this))
 {
     m_ui->setupUi(this);
     setWindowFlag(Qt::Window);
@@ -123,11 +122,9 @@ ExecutionLedgerWindow::ExecutionLedgerWindow(const PageServices &services, RateH
                                   QStringLiteral("计入加倍基数")}, DebtItemsModel::Name);
     SetUpTable(m_ui->TableCredits, {day, amount}, CreditsModel::Amount);
     SetUpTable(m_ui->TableExcluded, {day, day}, ExcludedPeriodsModel::Last);
-    SetUpTable(m_ui->TableCreditResults, {QStringLiteral("0000-00-00"), amount, QStringLiteral("冲抵费用"), QStringLiteral("冲抵一般债务利息"),
-                                          QStringLiteral("冲抵本金"), QStringLiteral("冲抵加倍部分债务利息"), QStringLiteral("超出应付部分")}, -1);
+    SetUpTable(m_ui->TableCreditResults, CreditHeader(), -1);
     SetUpTable(m_ui->TableSegments, {QStringLiteral("0000-00-00"), QStringLiteral("0000-00-00"), QStringLiteral("天数0"), amount,
-                                     QString(), QStringLiteral("加倍部分债务利息（元）")}, 4);
-    m_ui->TableCreditResults->horizontalHeader()->setStretchLastSection(true);
+                                     QStringLiteral("日万分之一点七五"), QString(), amount}, 5);
     for (QTableView *view : {m_ui->TableItems, m_ui->TableCredits, m_ui->TableExcluded})
         view->installEventFilter(this);
 
@@ -135,8 +132,9 @@ ExecutionLedgerWindow::ExecutionLedgerWindow(const PageServices &services, RateH
     m_ui->EditMultiplier->setValidator(new QRegularExpressionValidator(RatePattern, m_ui->EditMultiplier));
     for (QDateEdit *edit : {m_ui->DateEditCalculationDay, m_ui->DateEditInterestFrom})
         edit->setDateRange(FirstOffered, LastOffered);
+    // A fault in dark red (the label's link colour, which it has no other use for).
     QPalette warning = m_ui->LabelResultMessage->palette();
-    warning.setColor(QPalette::WindowText, QColor(0xb0, 0, 0));
+    warning.setColor(QPalette::Link, QColor(0xb0, 0, 0));
     m_ui->LabelResultMessage->setPalette(warning);
     QFont total = m_ui->LabelOwedTotal->font();
     total.setBold(true);
@@ -174,7 +172,8 @@ ExecutionLedgerWindow::ExecutionLedgerWindow(const PageServices &services, RateH
     bind(m_ui->ButtonSave, &QPushButton::clicked, &ExecutionLedgerWindow::ButtonSaveClick);
     bind(m_ui->ButtonOpen, &QPushButton::clicked, &ExecutionLedgerWindow::ButtonOpenClick);
     connect(m_ui->ButtonClose, &QPushButton::clicked, this, &QWidget::close);
-    BindSheetButtons(m_ui->ButtonPrint, m_ui->ButtonExportPdf, services, [this] { return sheet(); });
+    m_ui->ButtonPrint->hide();
+    m_ui->ButtonExportPdf->hide();
 
     InputChange();
     resize(OpeningSize(this));
@@ -253,21 +252,33 @@ void ExecutionLedgerWindow::InputChange()
     if (const QString problem = inputProblem(); !problem.isEmpty()) {
         m_shownLedger = {};
         m_shownLedger.error = problem;
-        showMessage(problem);
+        showMessage(QStringLiteral("无法计算：") + problem, true);
         return;
     }
     m_shownRecord = caseOnScreen();
     m_shownLedger = ComputeExecutionLedger(m_shownRecord.executionCase, m_history.current());
-    if (!m_shownLedger.error.isEmpty())
-        showMessage(m_shownLedger.error);
-    else
+    if (m_shownLedger.error.isEmpty())
         showLedger(m_shownLedger);
+    else if (untouched(m_shownRecord.executionCase))
+        showMessage(QStringLiteral("请在“债务项目”中填写生效法律文书确定的金钱债务（分期履行的每期一行），"
+                                   "在“还款”中填写每笔还款或执行到位款的日期和金额。"),
+                    false);
+    else
+        showMessage(QStringLiteral("无法计算：") + m_shownLedger.error, true);
+}
+
+// A new case before the first amount: the window asks for the input instead
+// of finding fault with it.
+bool ExecutionLedgerWindow::untouched(const ExecutionCase &c)
+{
+    return c.credits.isEmpty() && c.excluded.isEmpty() &&
+           std::all_of(c.items.cbegin(), c.items.cend(), [](const DebtItem &item) { return item.amount == 0; });
 }
 
 void ExecutionLedgerWindow::showLedger(const ExecutionLedger &ledger)
 {
     m_creditResults->setRows(CreditRows(ledger));
-    m_segments->setRows(DoubledSegmentRows(ledger, m_history.current()));
+    m_segments->setRows(DoubledSegmentRows(ledger));
     m_ui->LabelOwedCosts->setText(QStringLiteral("尚欠费用：") + MoneyToFigures(ledger.owedCosts) + QStringLiteral("元"));
     m_ui->LabelOwedGeneralInterest->setText(QStringLiteral("尚欠一般债务利息：") + MoneyToFigures(ledger.owedGeneralInterest) +
                                             QStringLiteral("元"));
@@ -283,9 +294,10 @@ void ExecutionLedgerWindow::showLedger(const ExecutionLedger &ledger)
     m_ui->ButtonCopy->setEnabled(true);
 }
 
-void ExecutionLedgerWindow::showMessage(const QString &message)
+void ExecutionLedgerWindow::showMessage(const QString &message, bool fault)
 {
-    m_ui->LabelResultMessage->setText(QStringLiteral("无法计算：") + message);
+    m_ui->LabelResultMessage->setForegroundRole(fault ? QPalette::Link : QPalette::WindowText);
+    m_ui->LabelResultMessage->setText(message);
     m_ui->StackResult->setCurrentWidget(m_ui->PageMessage);
     m_ui->ButtonCopy->setEnabled(false);
 }
@@ -383,7 +395,7 @@ void ExecutionLedgerWindow::ButtonRemoveExcludedClick()
 void ExecutionLedgerWindow::ButtonCopyClick()
 {
     if (m_shownLedger.error.isEmpty())
-        services().clipboard->copy(ExecutionLedgerCopyText(m_shownRecord, m_shownLedger, m_history.current()));
+        services().clipboard->copy(ExecutionLedgerCopyText(m_shownRecord, m_shownLedger));
 }
 
 std::optional<CalculationSheet> ExecutionLedgerWindow::sheet()

@@ -59,7 +59,8 @@ private:
     std::optional<CalculationSheet> sheet();
     QString inputProblem() const;
     void showLedger(const ExecutionLedger &ledger);
-    void showMessage(const QString &message);
+    void showMessage(const QString &message, bool fault);
+    static bool untouched(const ExecutionCase &c);
     void addRowTo(QTableView *view);
     void removeRowsFrom(QTableView *view);
     QString lastFolder() const;
