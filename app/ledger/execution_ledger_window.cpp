@@ -179,7 +179,13 @@ ExecutionLedgerWindow::ExecutionLedgerWindow(const PageServices &services, RateH
     resize(OpeningSize(this));
 }
 
-ExecutionLedgerWindow::~ExecutionLedgerWindow() = default;
+// A cell editor still open commits its text while the window is taken down;
+// nothing may recompute then.
+ExecutionLedgerWindow::~ExecutionLedgerWindow()
+{
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
+}
 
 CaseRecord ExecutionLedgerWindow::caseOnScreen() const
 {
