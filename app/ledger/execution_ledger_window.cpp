@@ -35,15 +35,16 @@ const QDate FirstOffered(1900, 1, 1);
 const QDate LastOffered(9999, 12, 31);
 
 // What a clerk sees whole on a 1366×768 screen, title bar and task bar
-// included; smaller where the screen is.
+// included. On a smaller screen (or at a larger scale) the window fits the
+// screen and its content scrolls.
 QSize OpeningSize(const QWidget *window)
 {
-    const QSize wanted(1240, 680);
+    const QSize wanted(1320, 690);
     const QScreen *screen = window->screen();
     if (!screen)
         return wanted;
     const QSize room = screen->availableGeometry().size() - QSize(24, 72);
-    return wanted.boundedTo(room).expandedTo(window->minimumSizeHint());
+    return wanted.boundedTo(room);
 }
 
 // A positive decimal the field holds in full; nothing for "", "." or 0.
@@ -75,18 +76,19 @@ QString FileNameOf(const QString &caseNumber)
     return name.isEmpty() ? Caption : name;
 }
 
-// Columns of a table wide enough for `sample` in the view's font; the
-// stretching column takes the rest.
+// Each column as wide as its header or its widest sample, whichever is
+// wider, in the view's font; the stretching column takes the rest.
 void SetUpTable(QTableView *view, const QStringList &samples, int stretching)
 {
     const QFontMetrics metrics(view->font());
     QHeaderView *header = view->horizontalHeader();
-    header->setMinimumSectionSize(metrics.horizontalAdvance(QStringLiteral("00")));
-    for (int column = 0; column < samples.size(); ++column) {
+    const QAbstractItemModel *model = view->model();
+    for (int column = 0; column < model->columnCount(); ++column) {
+        const QString title = model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int width = std::max(metrics.horizontalAdvance(title), metrics.horizontalAdvance(samples.value(column)));
+        header->resizeSection(column, width + metrics.horizontalAdvance(QStringLiteral("00")));
         if (column == stretching)
             header->setSectionResizeMode(column, QHeaderView::Stretch);
-        else
-            header->resizeSection(column, metrics.horizontalAdvance(samples[column]) + metrics.height());
     }
     header->setHighlightSections(false);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -98,7 +100,11 @@ void SetUpTable(QTableView *view, const QStringList &samples, int stretching)
 ExecutionLedgerWindow::ExecutionLedgerWindow(const PageServices &services, RateHistoryFile &history, QWidget *parent)
     : Page(services, parent), m_ui(std::make_unique<Ui::ExecutionLedgerWindow>()), m_history(history),
       m_items(new DebtItemsModel(this)), m_credits(new CreditsModel(this)), m_excluded(new ExcludedPeriodsModel(this)),
-      m_creditResults(new TextRowsModel(CreditHeader(), {1, 2, 3, 4, 5, 6}, this)),
+      // The window's own short headers; the copied text and the sheet name the columns in full.
+      m_creditResults(new TextRowsModel({QStringLiteral("日期"), QStringLiteral("还款金额"), QStringLiteral("冲抵费用"),
+                                         QStringLiteral("冲抵一般利息"), QStringLiteral("冲抵本金"), QStringLiteral("冲抵加倍利息"),
+                                         QStringLiteral("超出部分"), QStringLiteral("还款后尚欠")},
+                                        {1, 2, 3, 4, 5, 6, 7}, this)),
       m_segments(new TextRowsModel(DoubledSegmentHeader(), {2, 3, 6}, this))
 {
     m_ui->setupUi(this);
@@ -116,15 +122,18 @@ ExecutionLedgerWindow::ExecutionLedgerWindow(const PageServices &services, RateH
     m_ui->TableCreditResults->setModel(m_creditResults);
     m_ui->TableSegments->setModel(m_segments);
 
-    const QString amount = QStringLiteral("999999999.00");
-    const QString day = QStringLiteral("0000-00-00 ▾");
-    SetUpTable(m_ui->TableItems, {QString(), amount, QStringLiteral("鉴定费、公告费 ▾"), QStringLiteral("履行期限届满日"),
-                                  QStringLiteral("计入加倍基数")}, DebtItemsModel::Name);
-    SetUpTable(m_ui->TableCredits, {day, amount}, CreditsModel::Amount);
-    SetUpTable(m_ui->TableExcluded, {day, day}, ExcludedPeriodsModel::Last);
-    SetUpTable(m_ui->TableCreditResults, CreditHeader(), -1);
-    SetUpTable(m_ui->TableSegments, {QStringLiteral("0000-00-00"), QStringLiteral("0000-00-00"), QStringLiteral("天数0"), amount,
-                                     QStringLiteral("日万分之一点七五"), QString(), amount}, 5);
+    const QString amount = QStringLiteral("9999999.00");
+    const QString day = QStringLiteral("0000-00-00");
+    const QString dayField = day + QStringLiteral(" ▾▾");
+    SetUpTable(m_ui->TableItems, {QString(), amount, QStringLiteral("鉴定费、公告费 ▾"), dayField}, DebtItemsModel::Name);
+    SetUpTable(m_ui->TableCredits, {dayField, amount}, CreditsModel::Amount);
+    SetUpTable(m_ui->TableExcluded, {dayField, dayField}, ExcludedPeriodsModel::Last);
+    SetUpTable(m_ui->TableCreditResults, {day, amount, amount, amount, amount, amount, amount, amount}, -1);
+    m_ui->TableCreditResults->horizontalHeader()->setStretchLastSection(true);
+    SetUpTable(m_ui->TableSegments, {day, day, QStringLiteral("0000"), amount, QString(),
+                                     QStringLiteral("999999.99×0.0175%×365≈99999.99"), amount}, 5);
+    // The formula names the rate; the rate's own column is for the copied text and the sheet.
+    m_ui->TableSegments->setColumnHidden(4, true);
     for (QTableView *view : {m_ui->TableItems, m_ui->TableCredits, m_ui->TableExcluded})
         view->installEventFilter(this);
 
@@ -292,6 +301,8 @@ void ExecutionLedgerWindow::showLedger(const ExecutionLedger &ledger)
     m_ui->LabelOwedDoubled->setText(QStringLiteral("尚欠加倍部分债务利息：") + MoneyToFigures(ledger.owedDoubled) +
                                     QStringLiteral("元"));
     const Money surplus = LedgerSurplus(ledger);
+    // The column of a surplus only where there is one.
+    m_ui->TableCreditResults->setColumnHidden(6, surplus == 0);
     m_ui->LabelSurplus->setText(surplus > 0 ? QStringLiteral("超出应付部分：") + MoneyToFigures(surplus) + QStringLiteral("元")
                                             : QString());
     m_ui->LabelOwedTotal->setText(QStringLiteral("合计尚欠：") + MoneyToFigures(ledger.owedTotal) + QStringLiteral("元"));
