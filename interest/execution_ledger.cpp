@@ -1,6 +1,5 @@
 #include "interest/execution_ledger.h"
 
-#include <QMap>
 #include <algorithm>
 #include <numeric>
 
@@ -60,8 +59,8 @@ QString ItemsFault(const QList<DebtItem> &items)
         if (const QString fault = DayFault(items[i].lastPerformanceDay); !fault.isEmpty())
             return RowFault(table, row, QStringLiteral("履行期限最后一日") + fault);
     }
-    const bool anyPrincipal = std::any_of(items.cbegin(), items.cend(),
-                                          [](const DebtItem &item) { return item.kind == DebtKind::Principal; });
+    const bool anyPrincipal = std::any_of(
+        items.cbegin(), items.cend(), [](const DebtItem &item) { return item.kind == DebtKind::Principal; });
     if (!anyPrincipal)
         return QStringLiteral("债务项目：至少需要一项本金。");
     return {};
@@ -77,7 +76,8 @@ QString GeneralInterestFault(const GeneralInterest &g)
     if (g.fixedAnnualRatePercent && *g.fixedAnnualRatePercent <= 0)
         return prefix + QStringLiteral("年利率必须大于零。");
     if (!g.fixedAnnualRatePercent && g.basis == RateBasis::ByTerm)
-        return prefix + QStringLiteral("分次清偿时没有一个确定的期间可定利率档次，请选择一年期或五年期以上的利率。");
+        return prefix +
+               QStringLiteral("分次清偿时没有一个确定的期间可定利率档次，请选择一年期或五年期以上的利率。");
     if (g.multiplier <= 0)
         return prefix + QStringLiteral("倍数必须大于零。");
     if (g.daysPerYear != 360 && g.daysPerYear != 365)
@@ -97,9 +97,11 @@ QString CreditsFault(const QList<Credit> &credits)
         // 第七条: before 2014-08-01 a payment was apportioned between the debt
         // and the doubled interest, which this order of set-off cannot show.
         if (credits[i].day < DailyDelayRateStart())
-            return RowFault(table, row,
-                            QStringLiteral("2014年8月1日以前的还款依法释〔2014〕8号 第七条适用此前的司法解释"
-                                           "（还款在债务与迟延履行期间的债务利息之间按比例清偿），本计算不能计算此类案件"));
+            return RowFault(
+                table, row,
+                QStringLiteral(
+                    "2014年8月1日以前的还款依法释〔2014〕8号 第七条适用此前的司法解释"
+                    "（还款在债务与迟延履行期间的债务利息之间按比例清偿），本计算不能计算此类案件"));
     }
     return {};
 }
@@ -126,8 +128,8 @@ QString ExcludedFault(const QList<ExcludedPeriod> &excluded)
 
 QString CaseFault(const ExecutionCase &c)
 {
-    for (const QString &fault : {ItemsFault(c.items), GeneralInterestFault(c.generalInterest), CreditsFault(c.credits),
-                                 ExcludedFault(c.excluded)}) {
+    for (const QString &fault : {ItemsFault(c.items), GeneralInterestFault(c.generalInterest),
+                                 CreditsFault(c.credits), ExcludedFault(c.excluded)}) {
         if (!fault.isEmpty())
             return fault;
     }
@@ -142,6 +144,13 @@ struct EarlierRatePart {
     QDate first, last;
     Money perDay;
     QString basis, rate;
+};
+
+// The general interest of one unit of principal a day, constant from `first`
+// to `last`.
+struct GeneralRatePart {
+    QDate first, last;
+    Money perDay;
 };
 
 // Accrues and sets off a validated case, credit by credit, by the intervals
@@ -167,12 +176,16 @@ public:
         m_excluded = c.excluded;
         std::sort(m_excluded.begin(), m_excluded.end(),
                   [](const ExcludedPeriod &a, const ExcludedPeriod &b) { return a.first < b.first; });
+        prepareGeneralRates();
+        prepareDailyRate();
         prepareEarlierRates();
         prepareCuts();
     }
 
     QString run(ExecutionLedger &out)
     {
+        out.credits.reserve(m_case.credits.size());
+        out.doubled.reserve(m_case.credits.size() + m_cuts.size() + 1);
         QList<int> creditOrder(m_case.credits.size());
         std::iota(creditOrder.begin(), creditOrder.end(), 0);
         std::stable_sort(creditOrder.begin(), creditOrder.end(),
@@ -206,7 +219,8 @@ public:
         out.owedItems = m_unpaid;
         out.beyondKnownData = m_beyondKnownData;
         out.knownThrough = m_history.knownThrough;
-        out.startsBeforeReplyOf2009 = !out.doubled.isEmpty() && StartsBeforeReplyOf2009(out.doubled.first().first);
+        out.startsBeforeReplyOf2009 =
+            !out.doubled.isEmpty() && StartsBeforeReplyOf2009(out.doubled.first().first);
         return {};
     }
 
@@ -214,6 +228,45 @@ private:
     QDate doubledFrom(int i) const { return m_case.items[i].lastPerformanceDay.addDays(1); }
 
     bool inDoubledBase(int i) const { return m_case.items[i].inDoubledBase; }
+
+    // The rates of the days in force, looked up once for the whole period:
+    // the interest is linear in the principal, so each interval between
+    // credits takes its base times the rate of one unit.
+    void prepareGeneralRates()
+    {
+        const GeneralInterest &g = m_case.generalInterest;
+        if (!g.awarded || g.from > m_case.calculationDay)
+            return;
+        if (g.fixedAnnualRatePercent) {
+            m_generalRates.append({g.from, m_case.calculationDay,
+                                   *g.fixedAnnualRatePercent / 100 * g.multiplier / Money(g.daysPerYear)});
+            return;
+        }
+        const SegmentedInterest unit = InterestAtRatesInForce(
+            Money(1), g.from, m_case.calculationDay, g.basis, g.multiplier, g.daysPerYear, m_history);
+        if (unit.outcome != SegmentedInterest::Outcome::Complete) {
+            m_fault = QStringLiteral("利率数据中没有%1的利率。").arg(g.from.toString(Qt::ISODate));
+            return;
+        }
+        for (const InterestSegment &segment : unit.segments)
+            m_generalRates.append({segment.first, segment.last, segment.interest / Money(segment.days)});
+    }
+
+    // 第一条: from 2014-08-01 one rate a day, whatever the day.
+    void prepareDailyRate()
+    {
+        if (m_case.calculationDay < DailyDelayRateStart())
+            return;
+        const SegmentedInterest unit =
+            DoubledDelayInterestInForce(Money(1), DailyDelayRateStart(), DailyDelayRateStart(), m_history);
+        if (unit.outcome != SegmentedInterest::Outcome::Complete || unit.segments.size() != 1) {
+            m_fault = QStringLiteral("利率数据中没有迟延履行期间的债务利息的利率。");
+            return;
+        }
+        m_dailyRate = unit.segments.first().interest;
+        m_dailyBasis = unit.segments.first().basis;
+        m_dailyRateText = unit.segments.first().annualRate;
+    }
 
     // 第七条: the days before 2014-08-01 at twice the benchmark rate of the
     // band of the item's delay up to that day. No credit precedes that day,
@@ -234,8 +287,8 @@ private:
             }
             m_beyondKnownData = m_beyondKnownData || interest.beyondKnownData;
             for (const InterestSegment &segment : interest.segments)
-                m_earlier[i].append({segment.first, segment.last, segment.interest / Money(segment.days), segment.basis,
-                                     segment.annualRate});
+                m_earlier[i].append({segment.first, segment.last, segment.interest / Money(segment.days),
+                                     segment.basis, segment.annualRate});
         }
     }
 
@@ -310,18 +363,17 @@ private:
         }
         if (base == 0)
             return {};
-        if (g.fixedAnnualRatePercent) {
-            const int days = int(first.daysTo(last)) + 1;
-            return base * *g.fixedAnnualRatePercent / 100 * g.multiplier / Money(g.daysPerYear) * Money(days);
+        Money perUnit;
+        auto part = std::lower_bound(m_generalRates.cbegin(), m_generalRates.cend(), first,
+                                     [](const GeneralRatePart &p, const QDate &day) { return p.last < day; });
+        for (; part != m_generalRates.cend() && part->first <= last; ++part) {
+            const QDate from = std::max(first, part->first);
+            const QDate to = std::min(last, part->last);
+            perUnit += part->perDay * Money(int(from.daysTo(to)) + 1);
         }
-        const SegmentedInterest interest =
-            InterestAtRatesInForce(base, first, last, g.basis, g.multiplier, g.daysPerYear, m_history);
-        if (interest.outcome != SegmentedInterest::Outcome::Complete) {
-            m_fault = QStringLiteral("利率数据中没有%1的利率。").arg(first.toString(Qt::ISODate));
-            return {};
-        }
-        m_beyondKnownData = m_beyondKnownData || interest.beyondKnownData;
-        return interest.total;
+        if (!g.fixedAnnualRatePercent && last > m_history.knownThrough)
+            m_beyondKnownData = true;
+        return base * perUnit;
     }
 
     Money doubledInterest(const QDate &first, const QDate &last, QList<DoubledSegment> &segments)
@@ -353,14 +405,9 @@ private:
             }
             if (base == 0)
                 return {};
-            const SegmentedInterest interest = DoubledDelayInterestInForce(base, first, last, m_history);
-            if (interest.outcome != SegmentedInterest::Outcome::Complete || interest.segments.size() != 1) {
-                m_fault = QStringLiteral("无法计算%1起的迟延履行利息。").arg(first.toString(Qt::ISODate));
-                return {};
-            }
-            const InterestSegment &only = interest.segments.first();
-            addSegment(segments, {first, last, days, base, interest.total, only.basis, only.annualRate});
-            return interest.total;
+            const Money interest = base * m_dailyRate * Money(days);
+            addSegment(segments, {first, last, days, base, interest, m_dailyBasis, m_dailyRateText});
+            return interest;
         }
         // Before 2014-08-01 the items may be in different bands: one segment
         // per band and rate, in the order the items were entered.
@@ -373,8 +420,9 @@ private:
             if (!inDoubledBase(int(i)) || doubledFrom(int(i)) > first)
                 continue;
             const QList<EarlierRatePart> &parts = m_earlier[i];
-            auto part = std::find_if(parts.cbegin(), parts.cend(),
-                                     [&](const EarlierRatePart &p) { return p.first <= first && first <= p.last; });
+            auto part = std::find_if(parts.cbegin(), parts.cend(), [&](const EarlierRatePart &p) {
+                return p.first <= first && first <= p.last;
+            });
             if (part == parts.cend())
                 continue;
             auto group = std::find_if(groups.begin(), groups.end(), [&](const Group &g) {
@@ -452,6 +500,9 @@ private:
     QList<ExcludedPeriod> m_excluded;
     QList<QList<EarlierRatePart>> m_earlier;
     QList<QDate> m_cuts;
+    QList<GeneralRatePart> m_generalRates;
+    Money m_dailyRate;
+    QString m_dailyBasis, m_dailyRateText;
     QDate m_countedThrough;
     qsizetype m_creditIntervalStart = 0;
     Money m_owedGeneral, m_owedDoubled, m_accruedGeneral, m_accruedDoubled;

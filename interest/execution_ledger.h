@@ -13,12 +13,28 @@
 // once to the fen, half away from zero, and added to what is owed, so every
 // balance is whole fen.
 //
+// Every day lies within 1999-06-10..9999-12-31. A credit dated before
+// 2014-08-01 (even one after the calculation day) puts the case under the
+// earlier rule (法释〔2014〕8号 第七条: payments apportioned between the debt
+// and the doubled interest) and is refused.
+//
 // Bad input gives ExecutionLedger::error and nothing else. The message names
 // the first fault found, checking the debt items, then the general interest,
 // the credits, the excluded periods and the calculation day, rows in the
-// order entered and numbered from 1, in these forms:
-//   "债务项目第N行：…。"  "还款第N行：…。"  "不计期间第N行：…。"
-//   "债务项目：至少需要一项本金。"  "一般债务利息：…。"  "计算日：…。"
+// order entered and numbered from 1, in these forms (N the row):
+//   "债务项目第N行：金额必须大于零。"  "债务项目第N行：金额只能精确到分。"
+//   "债务项目第N行：履行期限最后一日无效。"
+//   "债务项目第N行：履行期限最后一日须在1999年6月10日至9999年12月31日之间。"
+//   "债务项目：至少需要一项本金。"
+//   "一般债务利息：起算日无效。" (or "起算日须在…之间。"), "一般债务利息：年利率必须大于零。",
+//   "一般债务利息：分次清偿时没有一个确定的期间可定利率档次，请选择一年期或五年期以上的利率。",
+//   "一般债务利息：倍数必须大于零。"  "一般债务利息：每年天数只能是360或365。"
+//   "还款第N行：日期无效。" (or "日期须在…之间。"), "还款第N行：金额必须大于零。",
+//   "还款第N行：金额只能精确到分。", "还款第N行：2014年8月1日以前的还款依法释〔2014〕8号 第七条…。"
+//   "不计期间第N行：第一日无效。" / "最后一日无效。" (or "…须在…之间。"),
+//   "不计期间第N行：最后一日早于第一日。"  "不计期间第N行：与第M行重叠。"
+//   "计算日：日期无效。" (or "计算日：日期须在…之间。")
+// Every message ends in "。"; a window may show it as it is.
 #include "interest/rate_history.h"
 #include "interest/segmented_interest.h"
 #include "money/money.h"
@@ -98,9 +114,11 @@ struct ExecutionCase {
 // `basis` and `rate` as InterestSegment has them: from 2014-08-01
 // DailyDelayRateBasis and "0.0175" (percent a day), before it the term band
 // and its annual benchmark rate (interest = base × rate ÷ 100 × 2 ÷ 360 a
-// day). Before 2014-08-01 each item takes the band of its own delay up to
-// 2014-07-31 (or the calculation day); where items of one day are in
-// different bands, each band has its own segment over the same days.
+// day). Before 2014-08-01 each item takes the band of its own delay, from
+// the day after its last performance day to 2014-07-31 (or the calculation
+// day), the days of an excluded period included in that length; where items
+// of one day are in different bands, each band has its own segment over the
+// same days.
 // `interest` is exact; it is rounded at the credit that ends it.
 struct DoubledSegment {
     QDate first, last;
@@ -114,7 +132,9 @@ struct DoubledSegment {
 // A credit in the order applied (by day, then as entered). Interest accrued
 // up to its day, each kind rounded once to the fen, is owed before it is
 // applied. `toItems` holds what went to each debt item, indexed as
-// ExecutionCase::items.
+// ExecutionCase::items. `toPrincipal`, like ExecutionLedger::owedPrincipal,
+// covers the principal items and every kind paid with them (damages, the
+// lawyer's fee, other); `toCosts` and owedCosts the cost kinds.
 struct CreditApplied {
     QDate day;
     Money amount, toCosts, toGeneralInterest, toPrincipal, toDoubled, surplus;

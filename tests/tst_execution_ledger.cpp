@@ -36,7 +36,8 @@ QDate Day(const char *iso)
 
 DebtItem Item(DebtKind kind, const char *amount, const char *lastPerformanceDay)
 {
-    return {QStringLiteral("项目"), Exact(amount), kind, Day(lastPerformanceDay), InDoubledBaseByDefault(kind)};
+    return {QStringLiteral("项目"), Exact(amount), kind, Day(lastPerformanceDay),
+            InDoubledBaseByDefault(kind)};
 }
 
 Credit Paid(const char *day, const char *amount)
@@ -74,8 +75,10 @@ QString Figures(std::initializer_list<Money> values)
 // A doubled segment: "first last days base interest".
 QString Segment(const char *first, const char *last, int days, const char *base, const char *interest)
 {
-    return QStringLiteral("%1 %2 %3 %4").arg(QLatin1String(first), QLatin1String(last)).arg(days).arg(
-        Figures({base, interest}));
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(QLatin1String(first), QLatin1String(last))
+        .arg(days)
+        .arg(Figures({base, interest}));
 }
 
 QStringList Segments(const ExecutionLedger &ledger)
@@ -89,13 +92,12 @@ QStringList Segments(const ExecutionLedger &ledger)
     return texts;
 }
 
+QStringList Applied(const QList<CreditApplied> &credits);
+
 // A credit as set off: "costs generalInterest principal doubled surplus".
 QStringList Applied(const ExecutionLedger &ledger)
 {
-    QStringList texts;
-    for (const CreditApplied &c : ledger.credits)
-        texts << Figures({c.toCosts, c.toGeneralInterest, c.toPrincipal, c.toDoubled, c.surplus});
-    return texts;
+    return Applied(ledger.credits);
 }
 
 // What is owed: "costs generalInterest principal doubled total".
@@ -103,6 +105,178 @@ QString Owed(const ExecutionLedger &ledger)
 {
     return Figures({ledger.owedCosts, ledger.owedGeneralInterest, ledger.owedPrincipal, ledger.owedDoubled,
                     ledger.owedTotal});
+}
+
+Money Sum(const QList<Money> &values)
+{
+    Money total;
+    for (const Money &value : values)
+        total += value;
+    return total;
+}
+
+bool IsWholeFen(const Money &value)
+{
+    return mpq_class(value.exact() * 100).get_den() == 1;
+}
+
+// Random cases: one to four items of any kind (at least one principal),
+// general interest or none, up to eight credits from 2014-08-01, up to two
+// excluded periods, either order. `sinceLpr` keeps every day from
+// 2019-08-20 on and the general interest at a fixed rate or the LPR, for the
+// day-by-day reference below.
+class CaseGenerator
+{
+public:
+    explicit CaseGenerator(quint32 seed) : m_random(seed) {}
+
+    ExecutionCase next(bool sinceLpr)
+    {
+        const QDate start = sinceLpr ? QDate(2019, 8, 20) : QDate(2005, 1, 1);
+        const int span = sinceLpr ? 1500 : 7000;
+        ExecutionCase c;
+        const int items = 1 + int(m_random.bounded(4));
+        for (int i = 0; i < items; ++i) {
+            const DebtKind kind = i == 0 ? DebtKind::Principal : DebtKind(m_random.bounded(6));
+            DebtItem item{QStringLiteral("项目"), fen(1, 5000000), kind, day(start, span),
+                          InDoubledBaseByDefault(kind)};
+            if (m_random.bounded(5) == 0)
+                item.inDoubledBase = !item.inDoubledBase;
+            c.items.append(item);
+        }
+        if (m_random.bounded(3) != 0) {
+            GeneralInterest &g = c.generalInterest;
+            g.awarded = true;
+            g.from = day(start, span);
+            if (m_random.bounded(2) == 0)
+                g.fixedAnnualRatePercent = Money::fraction(long(m_random.bounded(1, 2400)), 100);
+            g.basis = m_random.bounded(2) == 0 ? RateBasis::OneYear : RateBasis::OverFiveYears;
+            static const char *const multipliers[] = {"1", "1.3", "1.5", "4"};
+            g.multiplier = Exact(multipliers[m_random.bounded(4)]);
+            g.daysPerYear = m_random.bounded(2) == 0 ? 360 : 365;
+        }
+        const QDate creditsFrom = std::max(start, QDate(2014, 8, 1));
+        const int credits = int(m_random.bounded(9));
+        for (int i = 0; i < credits; ++i)
+            c.credits.append({day(creditsFrom, span), fen(1, 3000000)});
+        QDate free = start;
+        const int excluded = int(m_random.bounded(3));
+        for (int i = 0; i < excluded; ++i) {
+            const QDate first = day(free, span / 3);
+            const QDate last = first.addDays(m_random.bounded(200));
+            c.excluded.append({first, last});
+            free = last.addDays(1);
+        }
+        c.order = m_random.bounded(2) == 0 ? SetOffOrder::CostsInterestPrincipal
+                                           : SetOffOrder::CostsPrincipalInterest;
+        c.calculationDay = day(start, span + 400);
+        return c;
+    }
+
+    Money fen(int low, int high) { return Money::fraction(long(m_random.bounded(low, high)), 100); }
+
+    QRandomGenerator &random() { return m_random; }
+
+private:
+    QDate day(const QDate &from, int span) { return from.addDays(m_random.bounded(span)); }
+
+    QRandomGenerator m_random;
+};
+
+// The same ledger counted one day at a time, as a clerk's spreadsheet would:
+// each day's interest on the balance at the start of the day, the credits of
+// a day after its interest, rounding at each credit and at the end. Only for
+// days from 2019-08-20, so that every doubled day is at 0.0175% and every
+// rate in force is an LPR.
+struct Reference {
+    QList<CreditApplied> credits;
+    Money owedGeneral, owedDoubled;
+    QList<Money> unpaid;
+};
+
+Reference DayByDay(const ExecutionCase &c, const RateHistory &history)
+{
+    Reference r;
+    for (const DebtItem &item : c.items)
+        r.unpaid.append(item.amount);
+    QList<int> order;
+    for (bool costs : {true, false}) {
+        QList<int> part;
+        for (int i = 0; i < c.items.size(); ++i) {
+            if (IsCostKind(c.items[i].kind) == costs)
+                part.append(i);
+        }
+        std::stable_sort(part.begin(), part.end(), [&](int a, int b) {
+            return c.items[a].lastPerformanceDay < c.items[b].lastPerformanceDay;
+        });
+        order += part;
+    }
+    const GeneralInterest &g = c.generalInterest;
+    auto annualRate = [&](const QDate &d) {
+        if (g.fixedAnnualRatePercent)
+            return *g.fixedAnnualRatePercent;
+        Money rate;
+        for (const LoanPrimeRates &row : history.loanPrime) {
+            if (row.from <= d)
+                rate = g.basis == RateBasis::OverFiveYears ? row.overFiveYears.percent : row.oneYear.percent;
+        }
+        return rate;
+    };
+    auto excluded = [&](const QDate &d) {
+        return std::any_of(c.excluded.cbegin(), c.excluded.cend(),
+                           [&](const ExcludedPeriod &p) { return p.first <= d && d <= p.last; });
+    };
+    Money general, doubled;
+    auto settle = [&] {
+        r.owedGeneral += general.roundedToFen();
+        r.owedDoubled += doubled.roundedToFen();
+        general = doubled = Money();
+    };
+    for (QDate d(2019, 8, 20); d <= c.calculationDay; d = d.addDays(1)) {
+        for (int i = 0; i < c.items.size(); ++i) {
+            if (g.awarded && d >= g.from && c.items[i].kind == DebtKind::Principal)
+                general += r.unpaid[i] * annualRate(d) / 100 * g.multiplier / Money(g.daysPerYear);
+            if (c.items[i].inDoubledBase && d > c.items[i].lastPerformanceDay && !excluded(d))
+                doubled += r.unpaid[i] * Money::fraction(175, 1000000);
+        }
+        for (const Credit &credit : c.credits) {
+            if (credit.day != d)
+                continue;
+            settle();
+            CreditApplied applied;
+            Money left = credit.amount;
+            auto pay = [&left](Money &owed) {
+                const Money paid = std::min(left, owed);
+                owed -= paid;
+                left -= paid;
+                return paid;
+            };
+            for (int i : order) {
+                if (IsCostKind(c.items[i].kind))
+                    applied.toCosts += pay(r.unpaid[i]);
+            }
+            if (c.order == SetOffOrder::CostsInterestPrincipal)
+                applied.toGeneralInterest = pay(r.owedGeneral);
+            for (int i : order) {
+                if (!IsCostKind(c.items[i].kind))
+                    applied.toPrincipal += pay(r.unpaid[i]);
+            }
+            applied.toGeneralInterest += pay(r.owedGeneral);
+            applied.toDoubled = pay(r.owedDoubled);
+            applied.surplus = left;
+            r.credits.append(applied);
+        }
+    }
+    settle();
+    return r;
+}
+
+QStringList Applied(const QList<CreditApplied> &credits)
+{
+    QStringList texts;
+    for (const CreditApplied &c : credits)
+        texts << Figures({c.toCosts, c.toGeneralInterest, c.toPrincipal, c.toDoubled, c.surplus});
+    return texts;
 }
 
 } // namespace
@@ -118,6 +292,9 @@ private Q_SLOTS:
     void earlierRuleTakesEachItemsOwnBand();
     void refused_data();
     void refused();
+    void agreesWithCountingDayByDay();
+    void propertiesOfGeneratedCases();
+    void hundredCreditsOverThirtyYears();
 
 private:
     RateHistory m_history;
@@ -181,7 +358,8 @@ void ExecutionLedgerTest::ledger_data()
         // 03-06..03-10: 5000 × 0.0175% × 5 = 4.375, rounded 4.38 on the
         // calculation day; doubled 40.95 + 4.38 = 45.33.
         ExecutionCase c;
-        c.items = {Item(DebtKind::Principal, "6000", "2024-02-29"), Item(DebtKind::Principal, "6000", "2024-01-31")};
+        c.items = {Item(DebtKind::Principal, "6000", "2024-02-29"),
+                   Item(DebtKind::Principal, "6000", "2024-01-31")};
         c.credits = {Paid("2024-03-05", "7000")};
         c.calculationDay = Day("2024-03-10");
         QTest::newRow("instalments each from their own day")
@@ -189,7 +367,8 @@ void ExecutionLedgerTest::ledger_data()
             << QStringList{Segment("2024-02-01", "2024-02-29", 29, "6000", "30.45"),
                            Segment("2024-03-01", "2024-03-05", 5, "12000", "10.5"),
                            Segment("2024-03-06", "2024-03-10", 5, "5000", "4.375")}
-            << QStringList{Figures({"0", "0", "7000", "0", "0"})} << Figures({"0", "0", "5000", "45.33", "5045.33"});
+            << QStringList{Figures({"0", "0", "7000", "0", "0"})}
+            << Figures({"0", "0", "5000", "45.33", "5045.33"});
     }
     {
         // Doubled from 02-01, not on 02-11..02-20: 10 + 9 days × 1.75 = 33.25.
@@ -270,7 +449,8 @@ void ExecutionLedgerTest::ledger_data()
         c.calculationDay = Day("2024-12-31");
         QTest::newRow("a credit larger than the debt leaves a surplus")
             << c << QStringList{Segment("2024-06-01", "2024-06-10", 10, "1000", "1.75")}
-            << QStringList{Figures({"100", "0", "1000", "1.75", "898.25"}), Figures({"0", "0", "0", "0", "50"})}
+            << QStringList{Figures({"100", "0", "1000", "1.75", "898.25"}),
+                           Figures({"0", "0", "0", "0", "50"})}
             << Figures({"0", "0", "0", "0", "0"});
     }
     {
@@ -309,6 +489,15 @@ void ExecutionLedgerTest::ledger_data()
             << QStringList{Figures({"0", "0", "5000", "0", "0"}), Figures({"0", "0", "3000", "0", "0"})}
             << Figures({"0", "0", "2000", "24.5", "2024.5"});
     }
+    {
+        // The last day a case may reach: one doubled day, 1.75.
+        ExecutionCase c;
+        c.items = {Item(DebtKind::Principal, "10000", "9999-12-30")};
+        c.calculationDay = Day("9999-12-31");
+        QTest::newRow("the last day of the calendar")
+            << c << QStringList{Segment("9999-12-31", "9999-12-31", 1, "10000", "1.75")} << QStringList{}
+            << Figures({"0", "0", "10000", "1.75", "10001.75"});
+    }
 }
 
 void ExecutionLedgerTest::ledger()
@@ -323,6 +512,7 @@ void ExecutionLedgerTest::ledger()
     QCOMPARE(Segments(ledger), segments);
     QCOMPARE(Applied(ledger), credits);
     QCOMPARE(Owed(ledger), owed);
+    QVERIFY(!ledger.beyondKnownData);
 }
 
 // Damages entered before the principal but due later, and a lawyer's fee
@@ -332,19 +522,20 @@ void ExecutionLedgerTest::earliestDueIsPaidFirst()
 {
     ExecutionCase c;
     c.items = {Item(DebtKind::Damages, "3000", "2024-06-30"), Item(DebtKind::Principal, "5000", "2024-03-31"),
-               Item(DebtKind::LawyerFee, "1000", "2024-01-31"), Item(DebtKind::AppraisalCost, "800", "2024-12-31")};
+               Item(DebtKind::LawyerFee, "1000", "2024-01-31"),
+               Item(DebtKind::AppraisalCost, "800", "2024-12-31")};
     c.credits = {Paid("2024-01-15", "2000"), Paid("2024-01-20", "5500")};
     c.calculationDay = Day("2024-01-31");
     const ExecutionLedger ledger = ComputeExecutionLedger(c, m_history);
     QCOMPARE(ledger.error, QString());
     QCOMPARE(ledger.credits.size(), 2);
     // 2000: appraisal 800, lawyer's fee 1000, principal 200.
-    QCOMPARE(Figures({ledger.credits[0].toItems[0], ledger.credits[0].toItems[1], ledger.credits[0].toItems[2],
-                      ledger.credits[0].toItems[3]}),
+    QCOMPARE(Figures({ledger.credits[0].toItems[0], ledger.credits[0].toItems[1],
+                      ledger.credits[0].toItems[2], ledger.credits[0].toItems[3]}),
              Figures({"0", "200", "1000", "800"}));
     // 5500: the principal's remaining 4800, then 700 of the damages.
-    QCOMPARE(Figures({ledger.credits[1].toItems[0], ledger.credits[1].toItems[1], ledger.credits[1].toItems[2],
-                      ledger.credits[1].toItems[3]}),
+    QCOMPARE(Figures({ledger.credits[1].toItems[0], ledger.credits[1].toItems[1],
+                      ledger.credits[1].toItems[2], ledger.credits[1].toItems[3]}),
              Figures({"700", "4800", "0", "0"}));
     QCOMPARE(ledger.credits[1].row, 2);
     QCOMPARE(Figures({ledger.owedItems[0], ledger.owedItems[1]}), Figures({"2300", "0"}));
@@ -364,13 +555,14 @@ void ExecutionLedgerTest::earliestDueIsPaidFirst()
 void ExecutionLedgerTest::earlierRuleTakesEachItemsOwnBand()
 {
     ExecutionCase c;
-    c.items = {Item(DebtKind::Principal, "10000", "2013-06-30"), Item(DebtKind::Principal, "20000", "2014-05-31")};
+    c.items = {Item(DebtKind::Principal, "10000", "2013-06-30"),
+               Item(DebtKind::Principal, "20000", "2014-05-31")};
     c.calculationDay = Day("2014-08-10");
     const ExecutionLedger ledger = ComputeExecutionLedger(c, m_history);
     QCOMPARE(ledger.error, QString());
     QCOMPARE(Segments(ledger), (QStringList{Segment("2013-07-01", "2014-07-31", 396, "10000", "1353"),
-                                           Segment("2014-06-01", "2014-07-31", 61, "20000", "3416/9"),
-                                           Segment("2014-08-01", "2014-08-10", 10, "30000", "52.5")}));
+                                            Segment("2014-06-01", "2014-07-31", 61, "20000", "3416/9"),
+                                            Segment("2014-08-01", "2014-08-10", 10, "30000", "52.5")}));
     QCOMPARE(ledger.doubled[0].basis, QStringLiteral("一至三年（含三年）"));
     QCOMPARE(ledger.doubled[0].rate, QStringLiteral("6.15"));
     QCOMPARE(ledger.doubled[1].basis, QStringLiteral("六个月以内（含六个月）"));
@@ -387,7 +579,8 @@ void ExecutionLedgerTest::refused_data()
     QTest::addColumn<QString>("message");
 
     ExecutionCase good;
-    good.items = {Item(DebtKind::Principal, "10000", "2024-03-31"), Item(DebtKind::Damages, "500", "2024-03-31")};
+    good.items = {Item(DebtKind::Principal, "10000", "2024-03-31"),
+                  Item(DebtKind::Damages, "500", "2024-03-31")};
     good.credits = {Paid("2024-05-01", "100"), Paid("2024-06-01", "100"), Paid("2024-07-01", "100")};
     good.excluded = {{Day("2024-08-01"), Day("2024-08-31")}, {Day("2024-10-01"), Day("2024-10-31")}};
     good.calculationDay = Day("2024-12-31");
@@ -398,48 +591,69 @@ void ExecutionLedgerTest::refused_data()
         change(c);
         QTest::newRow(name) << c << QString::fromUtf8(message);
     };
-    row("a credit of zero", [](ExecutionCase &c) { c.credits[2].amount = 0; }, "还款第3行：金额必须大于零。");
-    row("a credit below zero", [](ExecutionCase &c) { c.credits[1].amount = -5; }, "还款第2行：金额必须大于零。");
-    row("a credit in fractions of a fen", [](ExecutionCase &c) { c.credits[0].amount = Exact("0.005"); },
+    row(
+        "a credit of zero", [](ExecutionCase &c) { c.credits[2].amount = 0; }, "还款第3行：金额必须大于零。");
+    row(
+        "a credit in fractions of a fen", [](ExecutionCase &c) { c.credits[0].amount = Exact("0.005"); },
         "还款第1行：金额只能精确到分。");
-    row("a credit without a day", [](ExecutionCase &c) { c.credits[1].day = QDate(); }, "还款第2行：日期无效。");
-    row("a credit before 2014-08-01", [](ExecutionCase &c) { c.credits[1].day = Day("2014-07-31"); },
+    row(
+        "a credit without a day", [](ExecutionCase &c) { c.credits[1].day = QDate(); },
+        "还款第2行：日期无效。");
+    row(
+        "a credit before 2014-08-01", [](ExecutionCase &c) { c.credits[1].day = Day("2014-07-31"); },
         "还款第2行：2014年8月1日以前的还款依法释〔2014〕8号 第七条适用此前的司法解释"
         "（还款在债务与迟延履行期间的债务利息之间按比例清偿），本计算不能计算此类案件。");
-    row("a credit before the rates begin", [](ExecutionCase &c) { c.credits[0].day = Day("1999-06-09"); },
+    row(
+        "a credit before the rates begin", [](ExecutionCase &c) { c.credits[0].day = Day("1999-06-09"); },
         "还款第1行：日期须在1999年6月10日至9999年12月31日之间。");
-    row("an item of zero", [](ExecutionCase &c) { c.items[1].amount = 0; }, "债务项目第2行：金额必须大于零。");
-    row("an item's day after the calendar ends", [](ExecutionCase &c) { c.items[0].lastPerformanceDay = QDate(10000, 1, 1); },
+    row(
+        "an item of zero", [](ExecutionCase &c) { c.items[1].amount = 0; },
+        "债务项目第2行：金额必须大于零。");
+    row(
+        "an item's day after the calendar ends",
+        [](ExecutionCase &c) { c.items[0].lastPerformanceDay = QDate(10000, 1, 1); },
         "债务项目第1行：履行期限最后一日须在1999年6月10日至9999年12月31日之间。");
-    row("no principal", [](ExecutionCase &c) { c.items.removeFirst(); }, "债务项目：至少需要一项本金。");
-    row("an excluded period ending before it starts",
-        [](ExecutionCase &c) { c.excluded[1] = {Day("2024-10-31"), Day("2024-10-01")}; },
+    row(
+        "no principal", [](ExecutionCase &c) { c.items.removeFirst(); }, "债务项目：至少需要一项本金。");
+    row(
+        "an excluded period ending before it starts",
+        [](ExecutionCase &c) {
+            c.excluded[1] = {Day("2024-10-31"), Day("2024-10-01")};
+        },
         "不计期间第2行：最后一日早于第一日。");
-    row("overlapping excluded periods", [](ExecutionCase &c) { c.excluded[1].first = Day("2024-08-31"); },
+    row(
+        "overlapping excluded periods", [](ExecutionCase &c) { c.excluded[1].first = Day("2024-08-31"); },
         "不计期间第2行：与第1行重叠。");
-    row("no calculation day", [](ExecutionCase &c) { c.calculationDay = QDate(); }, "计算日：日期无效。");
-    row("general interest from no day", [](ExecutionCase &c) { c.generalInterest.awarded = true; },
+    row(
+        "no calculation day", [](ExecutionCase &c) { c.calculationDay = QDate(); }, "计算日：日期无效。");
+    row(
+        "general interest from no day", [](ExecutionCase &c) { c.generalInterest.awarded = true; },
         "一般债务利息：起算日无效。");
-    row("general interest at a rate of zero",
+    row(
+        "general interest at a rate of zero",
         [](ExecutionCase &c) { c.generalInterest = FixedRate("2024-01-01", "0", 360); },
         "一般债务利息：年利率必须大于零。");
-    row("general interest by the term of the whole period",
+    row(
+        "general interest by the term of the whole period",
         [](ExecutionCase &c) {
             c.generalInterest.awarded = true;
             c.generalInterest.from = Day("2024-01-01");
             c.generalInterest.basis = RateBasis::ByTerm;
         },
         "一般债务利息：分次清偿时没有一个确定的期间可定利率档次，请选择一年期或五年期以上的利率。");
-    row("general interest times zero",
+    row(
+        "general interest times zero",
         [](ExecutionCase &c) {
             c.generalInterest = FixedRate("2024-01-01", "4", 360);
             c.generalInterest.multiplier = 0;
         },
         "一般债务利息：倍数必须大于零。");
-    row("a year of 300 days", [](ExecutionCase &c) { c.generalInterest = FixedRate("2024-01-01", "4", 300); },
+    row(
+        "a year of 300 days", [](ExecutionCase &c) { c.generalInterest = FixedRate("2024-01-01", "4", 300); },
         "一般债务利息：每年天数只能是360或365。");
     // The first fault in the order the window shows the tables.
-    row("the first of several faults",
+    row(
+        "the first of several faults",
         [](ExecutionCase &c) {
             c.credits[0].amount = 0;
             c.items[1].amount = 0;
@@ -458,6 +672,139 @@ void ExecutionLedgerTest::refused()
     QVERIFY(ledger.credits.isEmpty());
     QVERIFY(ledger.owedItems.isEmpty());
     QCOMPARE(ledger.owedTotal, Money());
+}
+
+// The intervals between the days of change give what counting every day
+// gives, for random cases since the LPR (the stable sort of same-day credits
+// and the order of the set-off included).
+void ExecutionLedgerTest::agreesWithCountingDayByDay()
+{
+    CaseGenerator generator(20140801);
+    for (int n = 0; n < 60; ++n) {
+        const ExecutionCase c = generator.next(true);
+        const ExecutionLedger ledger = ComputeExecutionLedger(c, m_history);
+        QVERIFY2(ledger.error.isEmpty(), qPrintable(ledger.error));
+        const Reference reference = DayByDay(c, m_history);
+        QCOMPARE(Applied(ledger), Applied(reference.credits));
+        QCOMPARE(Figures({ledger.owedGeneralInterest, ledger.owedDoubled}),
+                 Figures({reference.owedGeneral, reference.owedDoubled}));
+        QCOMPARE(ledger.owedItems, reference.unpaid);
+    }
+}
+
+// For any case: every fen credited and every fen still owed together make
+// the debt and all the interest accrued; nothing owed goes below zero or off
+// the fen; the doubled segments hold the doubled interest before rounding;
+// and paying more never leaves more owed.
+void ExecutionLedgerTest::propertiesOfGeneratedCases()
+{
+    CaseGenerator generator(19990610);
+    int withCredits = 0, withSurplus = 0;
+    for (int n = 0; n < 300; ++n) {
+        const ExecutionCase c = generator.next(n % 2 == 0);
+        const ExecutionLedger ledger = ComputeExecutionLedger(c, m_history);
+        QVERIFY2(ledger.error.isEmpty(), qPrintable(ledger.error));
+
+        Money credited, debt;
+        for (const CreditApplied &applied : ledger.credits) {
+            credited += applied.amount - applied.surplus;
+            QVERIFY(applied.owedAfter >= 0);
+            QVERIFY(applied.surplus >= 0);
+            QVERIFY(applied.surplus == 0 || applied.owedAfter == 0);
+            QCOMPARE(Sum(applied.toItems), applied.toCosts + applied.toPrincipal);
+            withSurplus += applied.surplus > 0;
+        }
+        withCredits += !ledger.credits.isEmpty();
+        for (const DebtItem &item : c.items)
+            debt += item.amount;
+        QCOMPARE(credited + ledger.owedTotal, debt + ledger.accruedGeneralInterest + ledger.accruedDoubled);
+        QCOMPARE(ledger.owedTotal,
+                 ledger.owedCosts + ledger.owedGeneralInterest + ledger.owedPrincipal + ledger.owedDoubled);
+        for (const Money &owed :
+             {ledger.owedCosts, ledger.owedGeneralInterest, ledger.owedPrincipal, ledger.owedDoubled}) {
+            QVERIFY(owed >= 0);
+            QVERIFY(IsWholeFen(owed));
+        }
+        for (qsizetype i = 0; i < c.items.size(); ++i)
+            QVERIFY(ledger.owedItems[i] >= 0 && ledger.owedItems[i] <= c.items[i].amount);
+
+        // Rounded once per credit and once more on the calculation day, the
+        // doubled interest owed lies within half a fen a rounding of the
+        // exact sum of the segments.
+        Money segments;
+        for (const DoubledSegment &segment : ledger.doubled) {
+            segments += segment.interest;
+            QCOMPARE(segment.days, int(segment.first.daysTo(segment.last)) + 1);
+            for (const ExcludedPeriod &period : c.excluded)
+                QVERIFY(segment.last < period.first || period.last < segment.first);
+        }
+        const Money slack = Money::fraction(long(ledger.credits.size()) + 1, 200);
+        QVERIFY(ledger.accruedDoubled - segments <= slack && segments - ledger.accruedDoubled <= slack);
+
+        if (c.credits.isEmpty())
+            continue;
+        ExecutionCase more = c;
+        const qsizetype k = generator.random().bounded(int(c.credits.size()));
+        more.credits[k].amount += generator.fen(1, 2000000);
+        const ExecutionLedger after = ComputeExecutionLedger(more, m_history);
+        QVERIFY(after.error.isEmpty());
+        QVERIFY2(after.owedTotal <= ledger.owedTotal,
+                 qPrintable(QStringLiteral("case %1, credit %2: %3 > %4")
+                                .arg(n)
+                                .arg(k + 1)
+                                .arg(MoneyToFigures(after.owedTotal), MoneyToFigures(ledger.owedTotal))));
+
+        // Money paid on one day is set off as one sum: the order the
+        // credits were entered in, or one credit entered as two parts on its
+        // day, leaves the same owed.
+        ExecutionCase reordered = c;
+        std::reverse(reordered.credits.begin(), reordered.credits.end());
+        const Credit whole = c.credits[k];
+        const int wholeFen = int(mpq_class(whole.amount.exact() * 100).get_num().get_si());
+        if (wholeFen > 1) {
+            const Money part = Money::fraction(long(generator.random().bounded(1, wholeFen)), 100);
+            reordered.credits.append({whole.day, part});
+            reordered.credits[c.credits.size() - 1 - k].amount -= part;
+        }
+        const ExecutionLedger same = ComputeExecutionLedger(reordered, m_history);
+        QCOMPARE(Owed(same), Owed(ledger));
+        QCOMPARE(same.owedItems, ledger.owedItems);
+    }
+    // The cases reach what they are meant to check.
+    QVERIFY(withCredits > 150);
+    QVERIFY(withSurplus > 10);
+}
+
+// A debt due at the start of 2000 with general interest at the rates in
+// force, three instalments, costs, two suspensions and 100 credits from
+// 2014-08-01 to the end of 2029: what a keystroke in the window recomputes.
+void ExecutionLedgerTest::hundredCreditsOverThirtyYears()
+{
+    ExecutionCase c;
+    c.items = {
+        Item(DebtKind::Principal, "1000000", "1999-12-31"), Item(DebtKind::Principal, "500000", "2001-06-30"),
+        Item(DebtKind::Principal, "500000", "2003-06-30"), Item(DebtKind::Damages, "80000", "1999-12-31"),
+        Item(DebtKind::LitigationCost, "13800", "1999-12-31")};
+    c.generalInterest.awarded = true;
+    c.generalInterest.from = Day("2000-01-01");
+    c.generalInterest.multiplier = Exact("1.5");
+    c.excluded = {{Day("2005-03-01"), Day("2006-02-28")}, {Day("2016-05-01"), Day("2016-10-31")}};
+    for (int i = 0; i < 100; ++i)
+        c.credits.append({QDate(2014, 8, 1).addDays(i * 56), Exact("15000")});
+    c.calculationDay = Day("2029-12-31");
+
+    const ExecutionLedger first = ComputeExecutionLedger(c, m_history);
+    QCOMPARE(first.error, QString());
+    QCOMPARE(first.credits.size(), 100);
+    QVERIFY(first.doubled.size() > 100);
+    // Doubled days from 2000 fall before the reply of 2009; general interest
+    // to 2029 runs past the last published rate.
+    QVERIFY(first.startsBeforeReplyOf2009);
+    QVERIFY(first.beyondKnownData);
+    QCOMPARE(first.knownThrough, m_history.knownThrough);
+    QBENCHMARK {
+        ComputeExecutionLedger(c, m_history);
+    }
 }
 
 QTEST_GUILESS_MAIN(ExecutionLedgerTest)
