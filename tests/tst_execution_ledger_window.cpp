@@ -5,6 +5,7 @@
 // opened through the file dialogs, and a file that cannot be read changes
 // nothing on screen or on disk; bad input is named by its row.
 
+#include "app/ledger/execution_ledger_sheet.h"
 #include "app/ledger/execution_ledger_window.h"
 #include "app/pages/interest_in_force_page.h"
 #include "interest/execution_case_file.h"
@@ -141,6 +142,7 @@ private Q_SLOTS:
     void unreadableFileChangesNothing_data();
     void unreadableFileChangesNothing();
     void failedSaveShowsWhy();
+    void sheetOfTheCase();
     void keystrokeOnHundredCreditsOverThirtyYears();
 };
 
@@ -404,6 +406,38 @@ void ExecutionLedgerWindowTest::failedSaveShowsWhy()
     QCOMPARE(w.fixture.boxes.boxes[0].icon, MessageBoxes::Icon::Error);
     QVERIFY(!QFile::exists(w.fixture.settingsFiles.pathForReading(QStringLiteral("ledger_folder.txt"))));
     QCOMPARE(ReadBytes(w.fixture.filePath(QStringLiteral("blocker"))), QByteArray("a file"));
+}
+
+// What the printed sheet holds, figures as worked out above PaidInPart.
+void ExecutionLedgerWindowTest::sheetOfTheCase()
+{
+    const CaseRecord record = PaidInPart();
+    const RateHistory history = BuiltInRateHistory();
+    const CalculationSheet sheet =
+        ExecutionLedgerSheet(record, ComputeExecutionLedger(record.executionCase, history), history);
+    QCOMPARE(sheet.title, QStringLiteral("执行款计算"));
+    QCOMPARE(sheet.caseNumber, record.caseNumber);
+    QCOMPARE(sheet.parties, record.parties);
+    QCOMPARE(sheet.calculationDay, Day("2025-03-31"));
+    QCOMPARE(sheet.tables.size(), 2);
+    QCOMPARE(sheet.tables[0].rows, (QList<QStringList>{{QStringLiteral("2025-03-01"), QStringLiteral("50000.00"),
+                                                        QStringLiteral("2300.00"), QStringLiteral("1000.00"),
+                                                        QStringLiteral("46700.00"), QStringLiteral("0.00"),
+                                                        QStringLiteral("0.00"), QStringLiteral("54350.00")}}));
+    QCOMPARE(sheet.tables[1].rows.size(), 2);
+    QCOMPARE(sheet.tables[1].rows[1],
+             (QStringList{QStringLiteral("2025-03-02"), QStringLiteral("2025-03-31"), QStringLiteral("30"),
+                          QStringLiteral("53300.00"), QStringLiteral("日万分之一点七五"),
+                          QStringLiteral("53300×0.0175%×30≈279.83"), QStringLiteral("279.83")}));
+    QCOMPARE(sheet.tables[1].header.size(), sheet.tables[1].rows[1].size());
+    QCOMPARE(sheet.total, Money::fromPlainDecimal(u"54896.33").value());
+    QCOMPARE(sheet.totalLabel, QStringLiteral("合计尚欠"));
+    QVERIFY(std::any_of(sheet.results.cbegin(), sheet.results.cend(), [](const SheetLine &line) {
+        return line.label == QStringLiteral("尚欠一般债务利息") && line.value == QStringLiteral("266.50元");
+    }));
+    QVERIFY(sheet.legalBasis.join(QString()).contains(QStringLiteral("第五百六十条第二款、第五百六十一条")));
+    QVERIFY(sheet.choices.join(QString()).contains(QStringLiteral("冲抵顺序")));
+    QVERIFY(!sheet.dataVersions.isEmpty());
 }
 
 // 100000 due 1999-06-30, fees and general interest at the LPR, 100 credits
