@@ -335,14 +335,21 @@ void ExecutionLedgerWindowTest::saveAndOpenThroughTheDialogs()
     QVERIFY2(w.fixture.fileDialogs.asked.last().offered.endsWith(QStringLiteral("（2025）京0105执100号.pellumo-case")),
              qPrintable(w.fixture.fileDialogs.asked.last().offered));
 
+    // A change not saved: opening asks first; "No" keeps it, "Yes" opens.
     w.typeIntoCell("TableItems", 0, 1, QStringLiteral("1"));
     QVERIFY(w.total() != PaidInPartTotal);
+    const QByteArray changed = w.onScreen();
+    w.fixture.boxes.answers = {MessageBoxes::Answer::No};
     w.fixture.fileDialogs.answers = {saved};
     w.control<QPushButton>("ButtonOpen")->click();
+    QCOMPARE(w.fixture.boxes.boxes.size(), 1);
+    QCOMPARE(w.fixture.boxes.boxes[0].buttons, MessageBoxes::Buttons::YesNo);
+    QCOMPARE(w.onScreen(), changed);
+    w.control<QPushButton>("ButtonOpen")->click();  // answered Yes
     QCOMPARE(w.fixture.fileDialogs.asked.last().offered, cases.path());
     QCOMPARE(w.onScreen(), CaseFileBytes(PaidInPart()));
     QCOMPARE(w.total(), PaidInPartTotal);
-    QVERIFY(w.fixture.boxes.boxes.isEmpty());
+    QCOMPARE(w.fixture.boxes.boxes.size(), 2);
 
     // A window opened later starts where the last one left off.
     Window later;

@@ -185,6 +185,7 @@ ExecutionLedgerWindow::ExecutionLedgerWindow(const PageServices &services, RateH
     m_ui->ButtonExportPdf->hide();
 
     InputChange();
+    m_keptBytes = CaseFileBytes(caseOnScreen());
     resize(OpeningSize(this));
 }
 
@@ -241,6 +242,7 @@ void ExecutionLedgerWindow::showCase(const CaseRecord &record)
     m_excluded->setRows(c.excluded);
     m_showingCase = false;
     ComboBoxRateKindChange();
+    m_keptBytes = CaseFileBytes(caseOnScreen());
 }
 
 // What the calculation cannot be given at all: the general interest's rate or
@@ -440,12 +442,17 @@ void ExecutionLedgerWindow::ButtonSaveClick()
         services().messageBoxes->show(this, error, Caption, MessageBoxes::Icon::Error, MessageBoxes::Buttons::Ok);
         return;
     }
+    m_keptBytes = CaseFileBytes(caseOnScreen());
     rememberFolder(path);
 }
 
 // A file that cannot be read changes nothing on screen.
 void ExecutionLedgerWindow::ButtonOpenClick()
 {
+    if (CaseFileBytes(caseOnScreen()) != m_keptBytes &&
+        services().messageBoxes->show(this, QStringLiteral("当前案件的修改尚未保存，打开其他案件将放弃这些修改。是否继续？"), Caption,
+                                      MessageBoxes::Icon::Exclamation, MessageBoxes::Buttons::YesNo) != MessageBoxes::Answer::Yes)
+        return;
     const QString path = services().fileDialogs->openFileName(this, QStringLiteral("打开案件"), lastFolder(), CaseFilter);
     if (path.isEmpty())
         return;

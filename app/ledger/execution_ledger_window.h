@@ -78,6 +78,9 @@ private:
     // build only when they are clicked.
     CaseRecord m_shownRecord;
     ExecutionLedger m_shownLedger;
+    // The case as last opened or saved: opening another asks before it
+    // discards changes made since.
+    QByteArray m_keptBytes;
 };
 
 } // namespace pellumo
