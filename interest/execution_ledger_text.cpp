@@ -57,7 +57,7 @@ QString GeneralInterestText(const GeneralInterest &g)
     const QString rate = g.fixedAnnualRatePercent
                              ? QStringLiteral("年利率") + DecimalText(*g.fixedAnnualRatePercent) + QStringLiteral("%") + multiplier
                              : RateBasisName(g.basis) + QStringLiteral("同期贷款利率（2019年8月20日起为贷款市场报价利率LPR）") + multiplier;
-    return QStringLiteral("以未付本金为基数，自") + LongDayText(g.from) + QStringLiteral("起按") + rate +
+    return QStringLiteral("以尚未清偿的本金（种类为本金的债务项目）为基数，自") + LongDayText(g.from) + QStringLiteral("起按") + rate +
            QStringLiteral("计算，每年按") + QString::number(g.daysPerYear == 365 ? 365 : 360) +
            QStringLiteral("天计，计至实际清偿之日止");
 }
@@ -219,7 +219,7 @@ QStringList ExecutionLedgerChoices(const ExecutionCase &c)
     else
         choices << QStringLiteral("冲抵顺序：每笔还款先抵实现债权的费用，再抵一般债务利息，再抵本金（先到期的先抵，同时到期的按录入顺序），"
                                   "最后抵加倍部分债务利息");
-    choices << QStringLiteral("费用指诉讼费用和鉴定费、公告费；本金指本金、违约金/赔偿金、律师费及其他金钱债务");
+    choices << QStringLiteral("冲抵时，费用指诉讼费用和鉴定费、公告费；本金一项包括本金、违约金/赔偿金、律师费及其他金钱债务");
     QStringList in;
     QStringList out;
     for (const DebtItem &item : c.items)
@@ -288,12 +288,15 @@ QString ExecutionLedgerCopyText(const CaseRecord &record, const ExecutionLedger 
     if (ledger.credits.isEmpty())
         lines << QStringLiteral("计算日前无还款");
     int number = 0;
-    for (const CreditApplied &credit : ledger.credits)
-        lines << QString::number(++number) + QStringLiteral(". ") + LongDayText(credit.day) + QStringLiteral("还款") +
-                     Figures(credit.amount) + QStringLiteral("（自上一笔还款后新生一般债务利息") +
+    for (const CreditApplied &credit : ledger.credits) {
+        ++number;
+        lines << QString::number(number) + QStringLiteral(". ") + LongDayText(credit.day) + QStringLiteral("还款") +
+                     Figures(credit.amount) +
+                     (number == 1 ? QStringLiteral("（截至当日产生一般债务利息") : QStringLiteral("（上一笔还款后至当日新生一般债务利息")) +
                      Figures(credit.generalInterestAccrued) + QStringLiteral("、加倍部分债务利息") +
                      Figures(credit.doubledAccrued) + QStringLiteral("）：") + SetOffArithmetic(credit) +
                      ItemsPaid(c, credit) + QStringLiteral("；还款后尚欠") + Figures(credit.owedAfter);
+    }
 
     lines << QStringLiteral("三、加倍部分债务利息分段计算");
     if (ledger.doubled.isEmpty())

@@ -73,7 +73,7 @@ void ExecutionLedgerTextTest::caseWorkedByHand()
     // at the old balance; 100000 × 0.0175% × 60 = 1050.00. The credit pays the
     // costs first (2300), then the principal (47700); the doubled interest
     // comes last and stays owed: 52300 + 1050 = 53350.00 after it.
-    QVERIFY(has(QStringLiteral("1. 2025年3月1日还款50000.00元（自上一笔还款后新生一般债务利息0.00元、加倍部分债务利息1050.00元）："
+    QVERIFY(has(QStringLiteral("1. 2025年3月1日还款50000.00元（截至当日产生一般债务利息0.00元、加倍部分债务利息1050.00元）："
                                "冲抵费用2300.00元，冲抵本金47700.00元（50000.00＝2300.00＋47700.00），"
                                "其中：本金47700.00元、案件受理费2300.00元；还款后尚欠53350.00元")));
     QVERIFY(has(QStringLiteral("1. 2025年1月1日至2025年3月1日，共60天，基数100000.00元：100000×0.0175%×60＝1050.00元")));
@@ -116,7 +116,7 @@ void ExecutionLedgerTextTest::whatTheTextSays_data()
                c.generalInterest.fixedAnnualRatePercent = Decimal("6");
                c.generalInterest.multiplier = Decimal("1.5");
            })
-        << QStringLiteral("一般债务利息：以未付本金为基数，自2024年6月1日起按年利率6%的1.5倍计算，每年按360天计");
+        << QStringLiteral("一般债务利息：以尚未清偿的本金（种类为本金的债务项目）为基数，自2024年6月1日起按年利率6%的1.5倍计算，每年按360天计");
     QTest::newRow("days before 2014-08-01 under the earlier rule")
         << Change([](ExecutionCase &c) { c.items[0].lastPerformanceDay = Day("2014-06-30"); })
         << QStringLiteral("（法释〔2014〕8号）第一条至第四条、第七条");
