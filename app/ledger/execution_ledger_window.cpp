@@ -164,7 +164,7 @@ ExecutionLedgerWindow::ExecutionLedgerWindow(const PageServices &services, RateH
     }
     bind(m_ui->DateEditCalculationDay, &QDateEdit::dateChanged, &ExecutionLedgerWindow::InputChange);
     bind(m_ui->ComboBoxSetOffOrder, &QComboBox::currentIndexChanged, &ExecutionLedgerWindow::InputChange);
-    bind(m_ui->GroupGeneralInterest, &QGroupBox::toggled, &ExecutionLedgerWindow::InputChange);
+    bind(m_ui->GroupGeneralInterest, &QGroupBox::toggled, &ExecutionLedgerWindow::ComboBoxRateKindChange);
     bind(m_ui->DateEditInterestFrom, &QDateEdit::dateChanged, &ExecutionLedgerWindow::InputChange);
     bind(m_ui->ComboBoxRateKind, &QComboBox::currentIndexChanged, &ExecutionLedgerWindow::ComboBoxRateKindChange);
     bind(m_ui->ComboBoxBasis, &QComboBox::currentIndexChanged, &ExecutionLedgerWindow::InputChange);
@@ -321,15 +321,18 @@ void ExecutionLedgerWindow::showMessage(const QString &message, bool fault)
     m_ui->ButtonCopy->setEnabled(false);
 }
 
-// The fixed rate's field is the one that counts only for a fixed rate, the
-// term only for the rates in force.
+// The fixed rate's field counts only for a fixed rate, the term only for the
+// rates in force, and neither without general interest.
 void ExecutionLedgerWindow::ComboBoxRateKindChange()
 {
+    // The group box enables and disables its children itself when it is
+    // ticked; these follow it.
+    const bool awarded = m_ui->GroupGeneralInterest->isChecked();
     const bool fixed = m_ui->ComboBoxRateKind->currentIndex() == 1;
-    m_ui->EditFixedRate->setEnabled(fixed);
-    m_ui->LabelFixedRate->setEnabled(fixed);
-    m_ui->ComboBoxBasis->setEnabled(!fixed);
-    m_ui->LabelBasis->setEnabled(!fixed);
+    m_ui->EditFixedRate->setEnabled(awarded && fixed);
+    m_ui->LabelFixedRate->setEnabled(awarded && fixed);
+    m_ui->ComboBoxBasis->setEnabled(awarded && !fixed);
+    m_ui->LabelBasis->setEnabled(awarded && !fixed);
     InputChange();
 }
 
