@@ -65,9 +65,9 @@ QString GeneralInterestText(const GeneralInterest &g)
 // The formula of a doubled segment, as the page 分段计息 writes the doubled
 // interest of one sum over one period: "100000×0.0175%×153＝2677.50",
 // "100000×6.15%×2÷360×577≈19714.17".
-QString SegmentFormula(const DoubledSegment &segment)
+QString DoubledFormula(const DoubledSegment &segment)
 {
-    return SegmentFormulaText(DoubledRequest(segment), InterestSegmentOf(segment));
+    return SegmentFormula(DoubledRequest(segment), InterestSegmentOf(segment));
 }
 
 QString SetOffArithmetic(const CreditApplied &credit)
@@ -169,7 +169,7 @@ QList<QStringList> DoubledSegmentRows(const ExecutionLedger &ledger)
     for (const DoubledSegment &segment : ledger.doubled)
         rows.append({segment.first.toString(QStringLiteral("yyyy-MM-dd")), segment.last.toString(QStringLiteral("yyyy-MM-dd")),
                      QString::number(segment.days), MoneyToFigures(segment.base),
-                     SegmentRateText(InterestSegmentOf(segment)), SegmentFormula(segment), MoneyToFigures(segment.interest)});
+                     SegmentRateText(InterestSegmentOf(segment)), DoubledFormula(segment), MoneyToFigures(segment.interest)});
     return rows;
 }
 
@@ -305,7 +305,7 @@ QString ExecutionLedgerCopyText(const CaseRecord &record, const ExecutionLedger 
     for (const DoubledSegment &segment : ledger.doubled)
         lines << QString::number(++number) + QStringLiteral(". ") + DaysBetween(segment.first, segment.last) +
                      QStringLiteral("，共") + QString::number(segment.days) + QStringLiteral("天，基数") +
-                     Figures(segment.base) + QStringLiteral("：") + SegmentFormula(segment) + Yuan;
+                     Figures(segment.base) + QStringLiteral("：") + DoubledFormula(segment) + Yuan;
 
     lines << QStringLiteral("四、截至") + LongDayText(c.calculationDay) + QStringLiteral("尚欠");
     for (const LedgerTextLine &line : ExecutionLedgerOwed(ledger))

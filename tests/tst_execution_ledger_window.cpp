@@ -143,6 +143,7 @@ private Q_SLOTS:
     void unreadableFileChangesNothing();
     void failedSaveShowsWhy();
     void sheetOfTheCase();
+    void exportPdfWritesTheSheet();
     void keystrokeOnHundredCreditsOverThirtyYears();
 };
 
@@ -445,6 +446,25 @@ void ExecutionLedgerWindowTest::sheetOfTheCase()
     QVERIFY(sheet.legalBasis.join(QString()).contains(QStringLiteral("第五百六十条第二款、第五百六十一条")));
     QVERIFY(sheet.choices.join(QString()).contains(QStringLiteral("冲抵顺序")));
     QVERIFY(!sheet.dataVersions.isEmpty());
+}
+
+// 导出PDF… writes the sheet to the file the dialog names, with the
+// window's title and calculation day offered as its name.
+void ExecutionLedgerWindowTest::exportPdfWritesTheSheet()
+{
+    Window w;
+    w.window->showCase(PaidInPart());
+    const QString path = w.fixture.filePath(QStringLiteral("执行款.pdf"));
+    w.fixture.fileDialogs.answers = {path};
+    w.control<QPushButton>("ButtonExportPdf")->click();
+    QVERIFY2(w.fixture.boxes.boxes.isEmpty(), qPrintable(w.fixture.boxes.boxes.value(0).text));
+    QVERIFY(ReadBytes(path).startsWith("%PDF"));
+    QVERIFY2(w.fixture.fileDialogs.asked.last().offered.contains(QStringLiteral("执行款计算")),
+             qPrintable(w.fixture.fileDialogs.asked.last().offered));
+    // With no result there is nothing to print, and the buttons say so by being off.
+    w.keyOnTable("TableCredits", 0, Qt::Key_Insert);
+    QVERIFY(!w.control<QPushButton>("ButtonExportPdf")->isEnabled());
+    QVERIFY(!w.control<QPushButton>("ButtonPrint")->isEnabled());
 }
 
 // 100000 due 1999-06-30, fees and general interest at the LPR, 100 credits

@@ -2,6 +2,7 @@
 
 #include "app/ledger/case_table_models.h"
 #include "app/ledger/execution_ledger_sheet.h"
+#include "app/printing/sheet_actions.h"
 #include "app/services/file_dialogs.h"
 #include "app/services/message_boxes.h"
 #include "app/services/result_clipboard.h"
@@ -181,8 +182,7 @@ ExecutionLedgerWindow::ExecutionLedgerWindow(const PageServices &services, RateH
     bind(m_ui->ButtonSave, &QPushButton::clicked, &ExecutionLedgerWindow::ButtonSaveClick);
     bind(m_ui->ButtonOpen, &QPushButton::clicked, &ExecutionLedgerWindow::ButtonOpenClick);
     connect(m_ui->ButtonClose, &QPushButton::clicked, this, &QWidget::close);
-    m_ui->ButtonPrint->hide();
-    m_ui->ButtonExportPdf->hide();
+    BindSheetButtons(m_ui->ButtonPrint, m_ui->ButtonExportPdf, services, [this] { return sheet(); });
 
     InputChange();
     m_keptBytes = CaseFileBytes(caseOnScreen());
@@ -310,7 +310,8 @@ void ExecutionLedgerWindow::showLedger(const ExecutionLedger &ledger)
     m_ui->LabelOwedTotal->setText(QStringLiteral("合计尚欠：") + MoneyToFigures(ledger.owedTotal) + QStringLiteral("元"));
     m_ui->LabelOwedCapitals->setText(QStringLiteral("大写：") + RmbCapitals(ledger.owedTotal));
     m_ui->StackResult->setCurrentWidget(m_ui->PageResult);
-    m_ui->ButtonCopy->setEnabled(true);
+    for (QPushButton *button : {m_ui->ButtonCopy, m_ui->ButtonPrint, m_ui->ButtonExportPdf})
+        button->setEnabled(true);
 }
 
 void ExecutionLedgerWindow::showMessage(const QString &message, bool fault)
@@ -318,7 +319,8 @@ void ExecutionLedgerWindow::showMessage(const QString &message, bool fault)
     m_ui->LabelResultMessage->setForegroundRole(fault ? QPalette::Link : QPalette::WindowText);
     m_ui->LabelResultMessage->setText(message);
     m_ui->StackResult->setCurrentWidget(m_ui->PageMessage);
-    m_ui->ButtonCopy->setEnabled(false);
+    for (QPushButton *button : {m_ui->ButtonCopy, m_ui->ButtonPrint, m_ui->ButtonExportPdf})
+        button->setEnabled(false);
 }
 
 // The fixed rate's field counts only for a fixed rate, the term only for the
