@@ -175,9 +175,9 @@ QList<QStringList> DoubledSegmentRows(const ExecutionLedger &ledger)
 
 QStringList CreditHeader()
 {
-    return {QStringLiteral("还款日期"),         QStringLiteral("还款金额（元）"), QStringLiteral("冲抵费用"),
-            QStringLiteral("冲抵一般债务利息"), QStringLiteral("冲抵本金"),       QStringLiteral("冲抵加倍部分债务利息"),
-            QStringLiteral("超出应付部分"),     QStringLiteral("还款后尚欠")};
+    return {QStringLiteral("还款日期"),     QStringLiteral("还款金额"), QStringLiteral("冲抵费用"),
+            QStringLiteral("冲抵一般利息"), QStringLiteral("冲抵本金"), QStringLiteral("冲抵加倍利息"),
+            QStringLiteral("超出部分"),     QStringLiteral("还款后尚欠")};
 }
 
 QList<QStringList> CreditRows(const ExecutionLedger &ledger)

@@ -31,7 +31,9 @@ QList<LedgerTextLine> ExecutionLedgerInputs(const ExecutionCase &c);
 // One row per doubled segment: 起日, 止日, 天数, 基数, 利率, 计算式, 利息.
 QList<QStringList> DoubledSegmentRows(const ExecutionLedger &ledger);
 QStringList DoubledSegmentHeader();
-// One row per credit: 日期, 金额, 冲抵费用, 一般债务利息, 本金, 加倍部分, 超出应付部分, 还款后尚欠.
+// One row per credit: 日期, 金额, 冲抵费用, 一般债务利息, 本金, 加倍部分债务利息,
+// 超出应付部分, 还款后尚欠; in yuan. The header is short enough for a table
+// of eight columns on a window or an A4 page.
 QList<QStringList> CreditRows(const ExecutionLedger &ledger);
 QStringList CreditHeader();
 

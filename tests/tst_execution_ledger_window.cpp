@@ -428,15 +428,17 @@ void ExecutionLedgerWindowTest::sheetOfTheCase()
     QCOMPARE(sheet.parties, record.parties);
     QCOMPARE(sheet.calculationDay, Day("2025-03-31"));
     QCOMPARE(sheet.tables.size(), 2);
+    // No surplus: no column for it.
     QCOMPARE(sheet.tables[0].rows, (QList<QStringList>{{QStringLiteral("2025-03-01"), QStringLiteral("50000.00"),
                                                         QStringLiteral("2300.00"), QStringLiteral("1000.00"),
                                                         QStringLiteral("46700.00"), QStringLiteral("0.00"),
-                                                        QStringLiteral("0.00"), QStringLiteral("54350.00")}}));
+                                                        QStringLiteral("54350.00")}}));
+    QCOMPARE(sheet.tables[0].header.size(), 7);
     QCOMPARE(sheet.tables[1].rows.size(), 2);
     QCOMPARE(sheet.tables[1].rows[1],
              (QStringList{QStringLiteral("2025-03-02"), QStringLiteral("2025-03-31"), QStringLiteral("30"),
-                          QStringLiteral("53300.00"), QStringLiteral("日万分之一点七五"),
-                          QStringLiteral("53300×0.0175%×30≈279.83"), QStringLiteral("279.83")}));
+                          QStringLiteral("53300.00"), QStringLiteral("53300×0.0175%×30≈279.83"),
+                          QStringLiteral("279.83")}));
     QCOMPARE(sheet.tables[1].header.size(), sheet.tables[1].rows[1].size());
     QCOMPARE(sheet.total, Money::fromPlainDecimal(u"54896.33").value());
     QCOMPARE(sheet.totalLabel, QStringLiteral("合计尚欠"));

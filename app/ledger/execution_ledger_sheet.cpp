@@ -13,6 +13,13 @@ QList<SheetLine> SheetLines(const QList<LedgerTextLine> &lines)
     return result;
 }
 
+void RemoveColumn(SheetTable &table, int column)
+{
+    table.header.removeAt(column);
+    for (QStringList &row : table.rows)
+        row.removeAt(column);
+}
+
 } // namespace
 
 CalculationSheet ExecutionLedgerSheet(const CaseRecord &record, const ExecutionLedger &ledger, const RateHistory &history)
@@ -26,8 +33,14 @@ CalculationSheet ExecutionLedgerSheet(const CaseRecord &record, const ExecutionL
     QList<LedgerTextLine> inputs = ExecutionLedgerInputs(c);
     inputs.removeLast();  // the calculation day, which the sheet shows in its head
     sheet.inputs = SheetLines(inputs);
-    sheet.tables.append({QStringLiteral("还款及冲抵"), CreditHeader(), CreditRows(ledger)});
-    sheet.tables.append({QStringLiteral("加倍部分债务利息分段计算"), DoubledSegmentHeader(), DoubledSegmentRows(ledger)});
+    // On A4 the tables keep only the columns that say something: the surplus
+    // where there is one; the rate is in each formula.
+    SheetTable credits{QStringLiteral("还款及冲抵（元）"), CreditHeader(), CreditRows(ledger)};
+    if (LedgerSurplus(ledger) == 0)
+        RemoveColumn(credits, 6);
+    SheetTable segments{QStringLiteral("加倍部分债务利息分段计算"), DoubledSegmentHeader(), DoubledSegmentRows(ledger)};
+    RemoveColumn(segments, 4);
+    sheet.tables = {credits, segments};
     sheet.results = SheetLines(ExecutionLedgerOwed(ledger));
     sheet.totalLabel = QStringLiteral("合计尚欠");
     sheet.total = ledger.owedTotal;

@@ -101,11 +101,7 @@ void SetUpTable(QTableView *view, const QStringList &samples, int stretching)
 ExecutionLedgerWindow::ExecutionLedgerWindow(const PageServices &services, RateHistoryFile &history, QWidget *parent)
     : Page(services, parent), m_ui(std::make_unique<Ui::ExecutionLedgerWindow>()), m_history(history),
       m_items(new DebtItemsModel(this)), m_credits(new CreditsModel(this)), m_excluded(new ExcludedPeriodsModel(this)),
-      // The window's own short headers; the copied text and the sheet name the columns in full.
-      m_creditResults(new TextRowsModel({QStringLiteral("日期"), QStringLiteral("还款金额"), QStringLiteral("冲抵费用"),
-                                         QStringLiteral("冲抵一般利息"), QStringLiteral("冲抵本金"), QStringLiteral("冲抵加倍利息"),
-                                         QStringLiteral("超出部分"), QStringLiteral("还款后尚欠")},
-                                        {1, 2, 3, 4, 5, 6, 7}, this)),
+      m_creditResults(new TextRowsModel(CreditHeader(), {1, 2, 3, 4, 5, 6, 7}, this)),
       m_segments(new TextRowsModel(DoubledSegmentHeader(), {2, 3, 6}, this))
 {
     m_ui->setupUi(this);
