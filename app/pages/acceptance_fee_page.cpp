@@ -1,5 +1,6 @@
 #include "app/pages/acceptance_fee_page.h"
 
+#include "app/all_fees/all_fees_window.h"
 #include "app/dialogs/base_amount_dialog.h"
 #include "app/pages/fee_amount.h"
 #include "app/services/settings_files.h"
@@ -43,6 +44,7 @@ AcceptanceFeePage::AcceptanceFeePage(const PageServices &services, QWidget *pare
     bind(m_ui->ComboBox2, &QComboBox::activated, &AcceptanceFeePage::Button1Click);
     bind(m_ui->SpeedButtonjishu, &QToolButton::clicked, &AcceptanceFeePage::SpeedButtonjishuClick);
     bind(m_ui->Image4, &ClickableLabel::clicked, &AcceptanceFeePage::Image4Click);
+    bind(m_ui->allFeesButton, &QPushButton::clicked, &AcceptanceFeePage::allFeesButtonClick);
     BindResultRows({{m_ui->SpeedButton3, {m_ui->label}},
                     {m_ui->SpeedButton5, {m_ui->Label6, m_ui->Label7}},
                     {m_ui->SpeedButton6, {m_ui->Label4, m_ui->Label33}}},
@@ -126,6 +128,11 @@ void AcceptanceFeePage::SpeedButtonjishuClick()
 void AcceptanceFeePage::Image4Click()
 {
     OpenSystemCalculator(*services().shellLauncher);
+}
+
+void AcceptanceFeePage::allFeesButtonClick()
+{
+    OpenAllFeesWindow(m_allFeesWindow, services(), FeeKind::Property, this);
 }
 
 } // namespace pellumo
