@@ -13,11 +13,25 @@
 #include <QDate>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
 
 namespace pellumo {
 namespace {
 
 constexpr int KindRole = Qt::UserRole;
+
+// A little air between the rows of Chinese text.
+class RowSpacingDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 6);
+    }
+};
 
 void SetTextColour(QWidget *widget, const QColor &colour)
 {
@@ -64,6 +78,7 @@ AllFeesWindow::~AllFeesWindow() = default;
 void AllFeesWindow::fillKindList()
 {
     QTreeWidget *list = m_ui->kindList;
+    list->setItemDelegate(new RowSpacingDelegate(list));
     QTreeWidgetItem *group = nullptr;
     for (const FeeKind kind : AllFeeKinds()) {
         if (!group || group->text(0) != FeeGroupName(kind)) {
@@ -76,10 +91,14 @@ void AllFeesWindow::fillKindList()
         }
         auto *item = new QTreeWidgetItem(group, QStringList{FeeKindName(kind), FeeKindArticle(kind)});
         item->setData(0, KindRole, static_cast<int>(kind));
-        item->setToolTip(0, FeeKindName(kind));
     }
     list->expandAll();
     list->resizeColumnToContents(0);
+    list->resizeColumnToContents(1);
+    // Wide enough for every name and article without a horizontal scroll bar.
+    const int frame = 2 * list->frameWidth();
+    list->setMinimumWidth(list->columnWidth(0) + list->columnWidth(1) + frame +
+                          list->verticalScrollBar()->sizeHint().width());
 }
 
 FeeKind AllFeesWindow::currentKind() const

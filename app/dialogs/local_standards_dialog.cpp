@@ -8,6 +8,8 @@
 #include "fees/local_standards.h"
 #include "ui_local_standards_dialog.h"
 
+#include <algorithm>
+
 namespace pellumo {
 namespace {
 
@@ -50,10 +52,15 @@ LocalStandardsDialog::LocalStandardsDialog(const SettingsFiles *settingsFiles, M
          m_ui->shipPrioritySummonsRange},
     };
     // The names and ranges come from the schedule that checks them.
+    int nameWidth = 0;
     for (const Row &row : m_rows) {
         row.name->setText(LocalStandardName(row.field));
         row.range->setText(QStringLiteral("法定幅度：") + LocalStandardRangeText(row.field));
+        nameWidth = std::max(nameWidth, row.name->sizeHint().width());
     }
+    // The fields of both groups in one column.
+    for (const Row &row : m_rows)
+        row.name->setMinimumWidth(nameWidth);
     connect(m_ui->saveButton, &QPushButton::clicked, this, &LocalStandardsDialog::saveButtonClick);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_ui->lowerBoundsButton, &QPushButton::clicked, this, &LocalStandardsDialog::lowerBoundsButtonClick);
