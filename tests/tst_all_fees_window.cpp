@@ -3,6 +3,7 @@
 // real settings files: one row per wiring.
 
 #include "app/all_fees/all_fees_window.h"
+#include "app/dialogs/base_amount_dialog.h"
 #include "app/dialogs/local_standards_dialog.h"
 #include "app/pages/acceptance_fee_page.h"
 #include "app/pages/application_fee_page.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTreeWidget>
 
 using namespace pellumo;
@@ -57,7 +59,7 @@ public:
     }
 };
 
-} // namespace
+}  // namespace
 
 class AllFeesWindowTest : public QObject
 {
@@ -73,6 +75,7 @@ private Q_SLOTS:
     void copyPutsTheWholeCalculationOnTheClipboard();
     void feePageButtonOpensTheWindow_data();
     void feePageButtonOpensTheWindow();
+    void baseAmountsAreOneSettingWithTheAcceptancePage();
     void dialogRefusesAnAmountOutsideItsRange();
     void dialogSavesAndTheWindowComputesWithIt();
     void failedSaveShowsTheMessageAndKeepsTheFiles();
@@ -88,7 +91,8 @@ void AllFeesWindowTest::choosingAKindEnablesItsFields_data()
     QTest::newRow("labour dispute: a fee per case, reductions") << FeeKind::LabourDispute << false << true;
     QTest::newRow("no acceptance fee: nothing to enter, nothing to halve")
         << FeeKind::NoAcceptanceFee << false << false;
-    QTest::newRow("execution: amount, an application fee is never halved") << FeeKind::Execution << true << false;
+    QTest::newRow("execution: amount, an application fee is never halved")
+        << FeeKind::Execution << true << false;
     QTest::newRow("public summons: neither") << FeeKind::PublicSummons << false << false;
 }
 
@@ -157,10 +161,18 @@ void AllFeesWindowTest::badInputShowsAMessageInPlaceOfTheFee_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("left");     // what the field holds afterwards
     QTest::addColumn<QString>("message");  // a part of the message shown
-    QTest::newRow("nothing typed") << "" << "" << "请输入";
-    QTest::newRow("unfinished: left alone") << "0." << "0." << "请继续输入";
-    QTest::newRow("letters: emptied as on the fee pages") << "12a" << "" << "请输入";
-    QTest::newRow("beyond the words form") << "1e15" << "1e15" << "过大";
+    QTest::newRow("nothing typed") << ""
+                                   << ""
+                                   << "请输入";
+    QTest::newRow("unfinished: left alone") << "0."
+                                            << "0."
+                                            << "请继续输入";
+    QTest::newRow("letters: emptied as on the fee pages") << "12a"
+                                                          << ""
+                                                          << "请输入";
+    QTest::newRow("beyond the words form") << "1e15"
+                                           << "1e15"
+                                           << "过大";
 }
 
 void AllFeesWindowTest::badInputShowsAMessageInPlaceOfTheFee()
@@ -187,8 +199,9 @@ void AllFeesWindowTest::copyPutsTheWholeCalculationOnTheClipboard()
     window.open();
     window.choose(FeeKind::Property);
     // Typed as an input method delivers it: text, no key QTest can name.
-    for (const auto &[field, text] : {std::pair{QStringLiteral("caseNumberEdit"), QStringLiteral("（2026）京0105民初1234号")},
-                                      std::pair{QStringLiteral("partiesEdit"), QStringLiteral("张三诉李四")}})
+    for (const auto &[field, text] :
+         {std::pair{QStringLiteral("caseNumberEdit"), QStringLiteral("（2026）京0105民初1234号")},
+          std::pair{QStringLiteral("partiesEdit"), QStringLiteral("张三诉李四")}})
         QTest::sendKeyEvent(QTest::Click, window.control<QLineEdit>(field), Qt::Key_unknown, text, {});
     window.type(QStringLiteral("100000"));
     QTest::mouseClick(window.control<QCheckBox>(QStringLiteral("mediatedCheck")), Qt::LeftButton);
@@ -243,6 +256,36 @@ void AllFeesWindowTest::feePageButtonOpensTheWindow()
     QVERIFY(window->isVisible());
 }
 
+// The divorce amount saved in either dialog is the one the other side uses at once.
+void AllFeesWindowTest::baseAmountsAreOneSettingWithTheAcceptancePage()
+{
+    PageFixture<AcceptanceFeePage> fixture;
+    AcceptanceFeePage &page = fixture.open();
+    QTest::mouseClick(fixture.control<QPushButton>(QStringLiteral("allFeesButton")), Qt::LeftButton);
+    auto *window = page.findChild<AllFeesWindow *>();
+    QVERIFY(window);
+    window->selectKind(FeeKind::Divorce);
+    auto *fee = FindControl<QLabel>(window, QStringLiteral("feeFiguresLabel"));
+    QCOMPARE(fee->text(), QStringLiteral("50.00元"));
+
+    TForm2 *baseAmounts = page.baseAmountDialog();
+    baseAmounts->setBaseAmounts(50, 100);
+    baseAmounts->show();
+    FindControl<QLineEdit>(baseAmounts, QStringLiteral("Edit1"))->setText(QStringLiteral("120"));
+    QTest::mouseClick(FindControl<QToolButton>(baseAmounts, QStringLiteral("SpeedButton1")), Qt::LeftButton);
+    QCOMPARE(fee->text(), QStringLiteral("120.00元"));
+
+    LocalStandardsDialog *dialog = window->localStandardsDialog();
+    QTest::mouseClick(FindControl<QPushButton>(window, QStringLiteral("localStandardsButton")),
+                      Qt::LeftButton);
+    QCOMPARE(FindControl<QLineEdit>(dialog, QStringLiteral("divorceEdit"))->text(), QStringLiteral("120"));
+    FindControl<QLineEdit>(dialog, QStringLiteral("divorceEdit"))->setText(QStringLiteral("200"));
+    QTest::mouseClick(FindControl<QPushButton>(dialog, QStringLiteral("saveButton")), Qt::LeftButton);
+    QCOMPARE(fee->text(), QStringLiteral("200.00元"));
+    QCOMPARE(fixture.control<QToolButton>(QStringLiteral("SpeedButtonjishu"))->text(),
+             BaseAmountCaption(QStringLiteral("200"), QStringLiteral("100")));
+}
+
 void AllFeesWindowTest::dialogRefusesAnAmountOutsideItsRange()
 {
     Window window;
@@ -257,7 +300,8 @@ void AllFeesWindowTest::dialogRefusesAnAmountOutsideItsRange()
     QTest::mouseClick(FindControl<QPushButton>(dialog, QStringLiteral("saveButton")), Qt::LeftButton);
 
     QCOMPARE(window.boxes.boxes.size(), 1);
-    QVERIFY2(window.boxes.boxes[0].text.contains(QStringLiteral("50元至100元")), qPrintable(window.boxes.boxes[0].text));
+    QVERIFY2(window.boxes.boxes[0].text.contains(QStringLiteral("50元至100元")),
+             qPrintable(window.boxes.boxes[0].text));
     QVERIFY(dialog->isVisible());
     QCOMPARE(ReadBytes(window.filePath(QStringLiteral("setbz.rar"))), QByteArray("[bz]\r\nqita=60\r\n"));
     QVERIFY(!QFile::exists(window.filePath(QStringLiteral("setjs.rar"))));
@@ -280,7 +324,8 @@ void AllFeesWindowTest::dialogSavesAndTheWindowComputesWithIt()
     QCOMPARE(window.fee(), QStringLiteral("80.00元"));
     // The divorce amount is the base amount of setjs.rar, the setting of the base-amount dialog.
     QCOMPARE(ReadBaseAmounts(window.filePath(QStringLiteral("setjs.rar"))).divorce, 300);
-    const std::optional<LocalStandards> saved = ReadLocalStandardsFile(window.filePath(QStringLiteral("setbz.rar")));
+    const std::optional<LocalStandards> saved =
+        ReadLocalStandardsFile(window.filePath(QStringLiteral("setbz.rar")));
     QVERIFY(saved);
     QCOMPARE(saved->otherNonProperty, Money(80));
 }
@@ -295,8 +340,9 @@ void AllFeesWindowTest::failedSaveShowsTheMessageAndKeepsTheFiles()
                               "qiangzhi=1500\r\ncuigao=1500\r\n";
     window.writeFile(QStringLiteral("setbz.rar"), preset);
     window.writeFile(QStringLiteral("blocked"), "a file where the user folder should be");
-    const SettingsFiles installed(SettingsFolders{window.folder.path() + QLatin1Char('/'), false,
-                                                  window.filePath(QStringLiteral("blocked")) + QLatin1Char('/')});
+    const SettingsFiles installed(
+        SettingsFolders{window.folder.path() + QLatin1Char('/'), false,
+                        window.filePath(QStringLiteral("blocked")) + QLatin1Char('/')});
     window.services.settingsFiles = &installed;
     window.open();
     LocalStandardsDialog *dialog = window.page->localStandardsDialog();
@@ -307,7 +353,8 @@ void AllFeesWindowTest::failedSaveShowsTheMessageAndKeepsTheFiles()
     QTest::mouseClick(FindControl<QPushButton>(dialog, QStringLiteral("saveButton")), Qt::LeftButton);
 
     QCOMPARE(window.boxes.boxes.size(), 1);
-    QCOMPARE(window.boxes.boxes[0].text, QStringLiteral("保存失败：无法写入设置文件 setbz.rar 和 setjs.rar。"));
+    QCOMPARE(window.boxes.boxes[0].text,
+             QStringLiteral("保存失败：无法写入设置文件 setbz.rar 和 setjs.rar。"));
     QVERIFY(dialog->isVisible());
     QCOMPARE(ReadBytes(window.filePath(QStringLiteral("setbz.rar"))), preset);
 }

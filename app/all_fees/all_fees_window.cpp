@@ -40,7 +40,7 @@ void SetTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
-} // namespace
+}  // namespace
 
 AllFeesWindow::AllFeesWindow(const PageServices &services, FeeKind initialKind, QWidget *parent)
     : Page(services, parent), m_ui(std::make_unique<Ui::AllFeesWindow>())
@@ -64,7 +64,7 @@ AllFeesWindow::AllFeesWindow(const PageServices &services, FeeKind initialKind, 
     bind(m_ui->amountEdit, &QLineEdit::returnPressed, &AllFeesWindow::amountEditKeyPress);
     for (QCheckBox *reduction : {m_ui->mediatedCheck, m_ui->simplifiedCheck, m_ui->counterclaimCheck})
         bind(reduction, &QCheckBox::toggled, &AllFeesWindow::recalculate);
-    bind(m_localStandardsDialog, &QDialog::accepted, &AllFeesWindow::recalculate);
+    bind(m_localStandardsDialog, &QDialog::accepted, &AllFeesWindow::localStandardsDialogAccepted);
     bind(m_ui->copyButton, &QPushButton::clicked, &AllFeesWindow::copyButtonClick);
     bind(m_ui->localStandardsButton, &QPushButton::clicked, &AllFeesWindow::localStandardsButtonClick);
     bind(m_ui->closeButton, &QPushButton::clicked, &AllFeesWindow::closeButtonClick);
@@ -138,7 +138,8 @@ void AllFeesWindow::enableForKind()
     m_ui->amountUnitLabel->setEnabled(takesAmount);
     m_ui->amountLabel->setEnabled(takesAmount);
     m_ui->amountLabel->setText(takesAmount ? FeeKindAmountLabel(kind) : QStringLiteral("金额"));
-    m_ui->amountEdit->setPlaceholderText(use == FeeAmountUse::Optional ? QStringLiteral("无则不填") : QString());
+    m_ui->amountEdit->setPlaceholderText(use == FeeAmountUse::Optional ? QStringLiteral("无则不填")
+                                                                       : QString());
     const bool reducible = TakesReductions(kind);
     for (QCheckBox *reduction : {m_ui->mediatedCheck, m_ui->simplifiedCheck, m_ui->counterclaimCheck})
         reduction->setEnabled(reducible);
@@ -252,6 +253,17 @@ void AllFeesWindow::localStandardsButtonClick()
     m_localStandardsDialog->open();
 }
 
+void AllFeesWindow::localStandardsDialogAccepted()
+{
+    recalculate();
+    Q_EMIT localStandardsSaved();
+}
+
+void AllFeesWindow::settingsChanged()
+{
+    recalculate();
+}
+
 void AllFeesWindow::closeButtonClick()
 {
     close();
@@ -267,4 +279,4 @@ void OpenAllFeesWindow(QPointer<AllFeesWindow> &window, const PageServices &serv
     window->activateWindow();
 }
 
-} // namespace pellumo
+}  // namespace pellumo

@@ -38,6 +38,14 @@ public:
 
     LocalStandardsDialog *localStandardsDialog() const { return m_localStandardsDialog; }
 
+    // The settings files changed elsewhere (the base-amount dialog): the fee
+    // on screen is computed again with them.
+    void settingsChanged();
+
+Q_SIGNALS:
+    // After a save in the dialog 本地收费标准, which also writes the base amounts of setjs.rar.
+    void localStandardsSaved();
+
 private:
     void kindListCurrentItemChanged();
     void amountEditChange();
@@ -45,6 +53,7 @@ private:
     void copyButtonClick();
     void localStandardsButtonClick();
     void closeButtonClick();
+    void localStandardsDialogAccepted();
 
     void fillKindList();
     void enableForKind();
@@ -64,4 +73,4 @@ private:
 void OpenAllFeesWindow(QPointer<AllFeesWindow> &window, const PageServices &services, FeeKind initialKind,
                        QWidget *page);
 
-} // namespace pellumo
+}  // namespace pellumo

@@ -17,7 +17,7 @@ QString KindText(FeeKind kind)
     return QStringLiteral("%1（%2，%3）").arg(FeeKindName(kind), FeeGroupName(kind), FeeKindArticle(kind));
 }
 
-} // namespace
+}  // namespace
 
 QStringList ReductionNames(const Reductions &reductions)
 {
@@ -92,4 +92,4 @@ CalculationSheet FeeCalculationSheet(const FeeCalculation &calculation, const QD
     return sheet;
 }
 
-} // namespace pellumo
+}  // namespace pellumo

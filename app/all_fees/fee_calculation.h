@@ -37,4 +37,4 @@ QString FeeCalculationText(const FeeCalculation &calculation);
 // The same calculation laid out for paper, dated `day`.
 CalculationSheet FeeCalculationSheet(const FeeCalculation &calculation, const QDate &day);
 
-} // namespace pellumo
+}  // namespace pellumo

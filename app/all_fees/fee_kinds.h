@@ -18,4 +18,4 @@ QString FeeGroupName(FeeKind kind);
 // pays nothing to halve.
 bool TakesReductions(FeeKind kind);
 
-} // namespace pellumo
+}  // namespace pellumo

@@ -23,7 +23,7 @@ QString BaseAmountsFile()
     return QString::fromLatin1(BaseAmountsFileName);
 }
 
-} // namespace
+}  // namespace
 
 LocalStandardsDialog::LocalStandardsDialog(const SettingsFiles *settingsFiles, MessageBoxes *messageBoxes,
                                            QWidget *parent)
@@ -39,14 +39,16 @@ LocalStandardsDialog::LocalStandardsDialog(const SettingsFiles *settingsFiles, M
         {F::Divorce, m_ui->divorceLabel, m_ui->divorceEdit, m_ui->divorceRange},
         {F::PersonalityRights, m_ui->personalityRightsLabel, m_ui->personalityRightsEdit,
          m_ui->personalityRightsRange},
-        {F::OtherNonProperty, m_ui->otherNonPropertyLabel, m_ui->otherNonPropertyEdit, m_ui->otherNonPropertyRange},
+        {F::OtherNonProperty, m_ui->otherNonPropertyLabel, m_ui->otherNonPropertyEdit,
+         m_ui->otherNonPropertyRange},
         {F::IntellectualPropertyNoAmount, m_ui->intellectualPropertyLabel, m_ui->intellectualPropertyEdit,
          m_ui->intellectualPropertyRange},
         {F::JurisdictionObjection, m_ui->jurisdictionObjectionLabel, m_ui->jurisdictionObjectionEdit,
          m_ui->jurisdictionObjectionRange},
         {F::ExecutionNoAmount, m_ui->executionNoAmountLabel, m_ui->executionNoAmountEdit,
          m_ui->executionNoAmountRange},
-        {F::MaritimeLimitationFund, m_ui->limitationFundLabel, m_ui->limitationFundEdit, m_ui->limitationFundRange},
+        {F::MaritimeLimitationFund, m_ui->limitationFundLabel, m_ui->limitationFundEdit,
+         m_ui->limitationFundRange},
         {F::MaritimeInjunction, m_ui->injunctionLabel, m_ui->injunctionEdit, m_ui->injunctionRange},
         {F::ShipPrioritySummons, m_ui->shipPrioritySummonsLabel, m_ui->shipPrioritySummonsEdit,
          m_ui->shipPrioritySummonsRange},
@@ -63,7 +65,8 @@ LocalStandardsDialog::LocalStandardsDialog(const SettingsFiles *settingsFiles, M
         row.name->setMinimumWidth(nameWidth);
     connect(m_ui->saveButton, &QPushButton::clicked, this, &LocalStandardsDialog::saveButtonClick);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_ui->lowerBoundsButton, &QPushButton::clicked, this, &LocalStandardsDialog::lowerBoundsButtonClick);
+    connect(m_ui->lowerBoundsButton, &QPushButton::clicked, this,
+            &LocalStandardsDialog::lowerBoundsButtonClick);
 }
 
 LocalStandardsDialog::~LocalStandardsDialog() = default;
@@ -100,7 +103,8 @@ void LocalStandardsDialog::saveButtonClick()
         const std::optional<int> amount = ParseBaseAmount(row.edit->text());
         if (!amount) {
             row.edit->setFocus();
-            showMessage(QStringLiteral("%1：请输入整数元的金额，操作被退回。").arg(LocalStandardName(row.field)));
+            showMessage(
+                QStringLiteral("%1：请输入整数元的金额，操作被退回。").arg(LocalStandardName(row.field)));
             return;
         }
         SetLocalStandardAmount(local, row.field, Money(*amount));
@@ -115,7 +119,8 @@ void LocalStandardsDialog::saveButtonClick()
     }
     if (!WriteLocalStandards(m_settingsFiles->pathForWriting(StandardsFile()),
                              m_settingsFiles->pathForWriting(BaseAmountsFile()), local)) {
-        showMessage(QStringLiteral("保存失败：无法写入设置文件 %1 和 %2。").arg(StandardsFile(), BaseAmountsFile()));
+        showMessage(
+            QStringLiteral("保存失败：无法写入设置文件 %1 和 %2。").arg(StandardsFile(), BaseAmountsFile()));
         return;
     }
     accept();
@@ -126,4 +131,4 @@ void LocalStandardsDialog::lowerBoundsButtonClick()
     fill(LocalStandards());
 }
 
-} // namespace pellumo
+}  // namespace pellumo

@@ -28,7 +28,8 @@ class LocalStandardsDialog : public QDialog
 {
     Q_OBJECT
 public:
-    LocalStandardsDialog(const SettingsFiles *settingsFiles, MessageBoxes *messageBoxes, QWidget *parent = nullptr);
+    LocalStandardsDialog(const SettingsFiles *settingsFiles, MessageBoxes *messageBoxes,
+                         QWidget *parent = nullptr);
     ~LocalStandardsDialog() override;
 
     // The amounts in force, read afresh from the two files.
@@ -56,4 +57,4 @@ private:
     MessageBoxes *m_messageBoxes;
 };
 
-} // namespace pellumo
+}  // namespace pellumo

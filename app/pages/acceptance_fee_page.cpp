@@ -55,6 +55,10 @@ AcceptanceFeePage::AcceptanceFeePage(const PageServices &services, QWidget *pare
     m_baseAmountDialog = new TForm2(services.settingsFiles->pathForWriting(BaseAmountsFile()),
                                     services.messageBoxes, window());
     connect(m_baseAmountDialog, &TForm2::baseAmountsSaved, this, &AcceptanceFeePage::ShowBaseAmounts);
+    connect(m_baseAmountDialog, &TForm2::baseAmountsSaved, this, [this] {
+        if (m_allFeesWindow)
+            m_allFeesWindow->settingsChanged();  // its divorce and personality-rights fees use them
+    });
 }
 
 AcceptanceFeePage::~AcceptanceFeePage() = default;
@@ -132,7 +136,17 @@ void AcceptanceFeePage::Image4Click()
 
 void AcceptanceFeePage::allFeesButtonClick()
 {
+    const bool first = !m_allFeesWindow;
     OpenAllFeesWindow(m_allFeesWindow, services(), FeeKind::Property, this);
+    if (first)
+        bind(m_allFeesWindow.data(), &AllFeesWindow::localStandardsSaved,
+             &AcceptanceFeePage::allFeesLocalStandardsSaved);
+}
+
+// The window's dialog saves the divorce and personality-rights base amounts too.
+void AcceptanceFeePage::allFeesLocalStandardsSaved()
+{
+    readAndShowBaseAmounts();
 }
 
 } // namespace pellumo

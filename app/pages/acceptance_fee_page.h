@@ -43,6 +43,7 @@ private:
     void ShowBaseAmounts(const QString &D, const QString &P);
     void Image4Click();
     void allFeesButtonClick();
+    void allFeesLocalStandardsSaved();
 
     BaseAmounts readAndShowBaseAmounts();
     void showFees(const Money &amount, const BaseAmounts &amounts);
