@@ -79,11 +79,13 @@ const QList<KindRow> &KindRows()
         {FeeKind::IntellectualPropertyNoAmount, QStringLiteral("知识产权民事案件（没有争议金额或者价额）"), false,
          U::None, {}, C::Ranged, 0, F::IntellectualPropertyNoAmount,
          {{QStringLiteral("第十三条第（三）项"),
-           QStringLiteral("知识产权民事案件，没有争议金额或者价额的，每件交纳500元至1000元")}}},
+           QStringLiteral("知识产权民事案件，没有争议金额或者价额的，每件交纳500元至1000元；"
+                          "有争议金额或者价额的，按照财产案件的标准交纳")}}},
         {FeeKind::IntellectualPropertyWithAmount, QStringLiteral("知识产权民事案件（有争议金额或者价额）"), false,
          U::Required, QStringLiteral("争议金额或者价额"), C::PropertyScale, 0, {},
          {{QStringLiteral("第十三条第（三）项"),
-           QStringLiteral("知识产权民事案件，有争议金额或者价额的，按照财产案件的标准交纳")},
+           QStringLiteral("知识产权民事案件，没有争议金额或者价额的，每件交纳500元至1000元；"
+                          "有争议金额或者价额的，按照财产案件的标准交纳")},
           PropertyScaleRule}},
         {FeeKind::LabourDispute, QStringLiteral("劳动争议案件"), false, U::None, {}, C::Flat, 10, {},
          {{QStringLiteral("第十三条第（四）项"), QStringLiteral("劳动争议案件每件交纳10元")}}},
@@ -115,11 +117,11 @@ const QList<KindRow> &KindRows()
         {FeeKind::ExecutionNoAmount, QStringLiteral("申请执行（没有执行金额或者价额）"), true, U::None, {}, C::Ranged,
          0, F::ExecutionNoAmount,
          {{QStringLiteral("第十四条第（一）项第1目"),
-           QStringLiteral("申请执行，没有执行金额或者价额的，每件交纳50元至500元")}}},
+           QStringLiteral("没有执行金额或者价额的，每件交纳50元至500元")}}},
         {FeeKind::Execution, QStringLiteral("申请执行（有执行金额或者价额）"), true, U::Required,
          QStringLiteral("执行金额或者价额"), C::Execution, 0, {},
          {{QStringLiteral("第十四条第（一）项第2目"),
-           QStringLiteral("申请执行，执行金额或者价额不超过1万元的，每件交纳50元；超过1万元至50万元的部分，按照1.5%交纳；"
+           QStringLiteral("执行金额或者价额不超过1万元的，每件交纳50元；超过1万元至50万元的部分，按照1.5%交纳；"
                           "超过50万元至500万元的部分，按照1%交纳；超过500万元至1000万元的部分，按照0.5%交纳；"
                           "超过1000万元的部分，按照0.1%交纳")}}},
         {FeeKind::Preservation, QStringLiteral("申请保全措施"), true, U::Optional, QStringLiteral("实际保全的财产数额"),
@@ -437,11 +439,11 @@ Money ScheduleFee(const KindRow &row, const std::optional<Money> &amount, const 
         return PersonalityRightsCaseFee(x, 0) + base;
     }
     case Computation::Execution:
-        steps.add(QStringLiteral("不超过1万元的，每件交纳50元"), 50);
+        steps.add(QStringLiteral("执行金额或者价额不超过1万元的，每件交纳50元"), 50);
         AddBrackets(steps, x, {{10000, 500000, 15}, {500000, 5000000, 10}, {5000000, 10000000, 5}, {10000000, 0, 1}});
         return ExecutionFee(x);
     case Computation::Preservation:
-        steps.add(amount ? QStringLiteral("不超过1000元的，每件交纳30元")
+        steps.add(amount ? QStringLiteral("财产数额不超过1000元的，每件交纳30元")
                          : QStringLiteral("不涉及财产数额的，每件交纳30元"),
                   30);
         AddBrackets(steps, x, {{1000, 100000, 10}, {100000, 0, 5}});
@@ -466,11 +468,17 @@ Money ScheduleFee(const KindRow &row, const std::optional<Money> &amount, const 
     return 0;
 }
 
+// "第十三条第（三）项、第（一）项": a citation of the same article as the one
+// before it names only its item, as citations are written.
 QString Citations(const QList<Rule> &rules)
 {
     QStringList citations;
-    for (const Rule &rule : rules)
-        citations << rule.citation;
+    QString previousArticle;
+    for (const Rule &rule : rules) {
+        const QString article = rule.citation.left(rule.citation.indexOf(QStringLiteral("条")) + 1);
+        citations << (article == previousArticle ? rule.citation.mid(article.size()) : rule.citation);
+        previousArticle = article;
+    }
     return citations.join(QStringLiteral("、"));
 }
 

@@ -69,7 +69,7 @@ bool IsApplicationFee(FeeKind kind);
 enum class FeeAmountUse {
     None,      // a fee per case: no amount
     Required,  // computed on the amount
-    Optional,  // divorce with property, personality rights with damages
+    Optional,  // divorce with property, personality rights with damages, preservation
 };
 FeeAmountUse FeeKindAmountUse(FeeKind kind);
 
@@ -94,12 +94,14 @@ QString LocalStandardName(LocalStandardField field);           // "离婚案件"
 QString LocalStandardRangeText(LocalStandardField field);      // "50元至300元"
 Money LocalStandardAmount(const LocalStandards &local, LocalStandardField field);
 void SetLocalStandardAmount(LocalStandards &local, LocalStandardField field, const Money &amount);
-// The field of a ranged kind; none for a kind with a fixed fee or a scale.
+// The local amount a kind takes: the ranged kinds, divorce and personality
+// rights among them; none for the others.
 std::optional<LocalStandardField> LocalStandardOf(FeeKind kind);
 
 // The first field (in AllLocalStandardFields order) whose amount lies
-// outside its statutory range, with a message naming the range; none when
-// every amount is within its range.
+// outside its statutory range (the message names the range) or is no whole
+// number of yuan, as the settings files keep them; none when every amount
+// can be used and saved. ComputeFee refuses a kind whose amount fails this.
 struct LocalStandardsFault {
     LocalStandardField field;
     QString message;

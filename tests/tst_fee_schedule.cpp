@@ -9,7 +9,10 @@
 #include "fees/fee_schedule.h"
 #include "money/money.h"
 
+#include <QFile>
+#include <QHash>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -70,6 +73,35 @@ QString StepTexts(const FeeResult &result)
 }
 
 const QString Measures = QStringLiteral("《诉讼费用交纳办法》");
+
+// The articles of the Measures in the reference text, each joined into one
+// line without its line breaks and indentation: "第十三条" → its words.
+QHash<QString, QString> ArticlesOfTheMeasures()
+{
+    QFile file(QStringLiteral(PELLUMO_SOURCE_DIR "/app/resources/reference_text.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot open the reference text");
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    static const QRegularExpression heading(QStringLiteral("^\u3000\u3000(第[一二三四五六七八九十]+条)\u3000"));
+    static const QRegularExpression chapter(QStringLiteral("^第[一二三四五六七八九十]+章"));
+    QHash<QString, QString> articles;
+    QString current;
+    for (const QString &line : lines) {
+        if (line.startsWith(QStringLiteral("２、最高人民法院关于适用")) && !articles.isEmpty())
+            break;  // the notice that follows the Measures
+        if (const QRegularExpressionMatch match = heading.match(line); match.hasMatch()) {
+            current = articles.contains(match.captured(1)) ? QString() : match.captured(1);
+            if (!current.isEmpty())
+                articles[current] = line.mid(match.capturedEnd());
+        } else if (chapter.match(line).hasMatch()) {
+            current.clear();
+        } else if (!current.isEmpty()) {
+            articles[current] += QString(line).remove(QChar(0x3000)).trimmed();
+        }
+    }
+    return articles;
+}
+
 const QString Interpretation = QStringLiteral("《最高人民法院关于适用〈中华人民共和国民事诉讼法〉的解释》");
 
 } // namespace
@@ -80,7 +112,6 @@ class FeeScheduleTest : public QObject
 private Q_SLOTS:
     void everyKind_data();
     void everyKind();
-    void everyKindHasARow();
     void scaleEdges_data();
     void scaleEdges();
     void reductions_data();
@@ -92,6 +123,7 @@ private Q_SLOTS:
     void badInput_data();
     void badInput();
     void roundedStepsThatDoNotAddUp();
+    void rulesQuotedFromTheirArticles();
     void generatedAmounts();
 };
 
@@ -119,7 +151,7 @@ void FeeScheduleTest::everyKind_data()
                                                           << "第十三条第（三）项" << "按本地标准：每件交纳500元";
     // 50 + 2250 + 100000×2% + 50000×1.5% = 50 + 2250 + 2000 + 750 = 5050
     QTest::newRow("intellectual property with amount")
-        << K::IntellectualPropertyWithAmount << "250000" << "5050" << "第十三条第（三）项、第十三条第（一）项"
+        << K::IntellectualPropertyWithAmount << "250000" << "5050" << "第十三条第（三）项、第（一）项"
         << "超过20万元至50万元的部分：50000元×1.5%＝750元";
     QTest::newRow("labour dispute") << K::LabourDispute << "" << "10" << "第十三条第（四）项"
                                     << "《诉讼费用交纳办法》第十三条第（四）项：劳动争议案件每件交纳10元";
@@ -187,20 +219,6 @@ void FeeScheduleTest::everyKind()
     QVERIFY(result.steps.front().text.startsWith(Measures + basis.section(QStringLiteral("、"), 0, 0) +
                                                  QStringLiteral("：")));
     QVERIFY(SumOf(result.steps) == result.fee);
-}
-
-// The table above holds every kind of AllFeeKinds once.
-void FeeScheduleTest::everyKindHasARow()
-{
-    const QList<FeeKind> kinds = AllFeeKinds();
-    QCOMPARE(kinds.size(), 25);
-    QCOMPARE(QSet<FeeKind>(kinds.begin(), kinds.end()).size(), 25);
-    for (const FeeKind kind : kinds) {
-        QVERIFY(!FeeKindName(kind).isEmpty());
-        QCOMPARE(FeeKindAmountLabel(kind).isEmpty(), FeeKindAmountUse(kind) == FeeAmountUse::None);
-    }
-    QVERIFY(!IsApplicationFee(FeeKind::Appeal));
-    QVERIFY(IsApplicationFee(FeeKind::Bankruptcy));
 }
 
 // The cap of bankruptcy: half the property scale reaches 300000 where the
@@ -466,15 +484,24 @@ void FeeScheduleTest::generatedAmounts()
 {
     QRandomGenerator random(20070401);
     const LocalStandards local;
+    // Every threshold of the scales and caps, a thousandth of a yuan either
+    // side, then amounts from 0.001 to about 10^9 yuan spread evenly over the
+    // orders of magnitude, with up to three decimals.
+    QList<Money> amounts;
+    for (const long threshold : {1000L, 10000L, 50000L, 100000L, 200000L, 500000L, 896000L, 1000000L, 2000000L,
+                                 5000000L, 10000000L, 20000000L, 111640000L}) {
+        for (const long thousandths : {-1L, 0L, 1L})
+            amounts << Money(threshold) + Money::fraction(thousandths, 1000);
+    }
     for (int i = 0; i < 3000; ++i) {
-        // Amounts from 0.001 to about 2×10^9 yuan, spread evenly over the
-        // orders of magnitude, with up to three decimals.
         const int digits = random.bounded(1, 13);
         qint64 top = 1;
         for (int d = 0; d < digits; ++d)
             top *= 10;
         const qint64 thousandths = random.bounded(qint64(1), top + 1);
-        const Money x = Money(mpq_class(mpz_class(std::to_string(thousandths)), 1000));
+        amounts << Money(mpq_class(mpz_class(std::to_string(thousandths)), 1000));
+    }
+    for (const Money &x : amounts) {
         Reductions reductions;
         reductions.mediatedOrWithdrawn = random.bounded(2) == 1;
         reductions.simplifiedProcedure = random.bounded(2) == 1;
@@ -507,6 +534,32 @@ void FeeScheduleTest::generatedAmounts()
             }
         }
     }
+}
+
+// Every rule a step quotes from the Measures stands word for word in the
+// article the step cites, as the reference page shows it.
+void FeeScheduleTest::rulesQuotedFromTheirArticles()
+{
+    const QHash<QString, QString> articles = ArticlesOfTheMeasures();
+    QVERIFY(articles.contains(QStringLiteral("第八条")) && articles.contains(QStringLiteral("第十九条")));
+    const Reductions all{true, true, true};
+    int quoted = 0;
+    for (const FeeKind kind : AllFeeKinds()) {
+        const std::optional<Money> amount = FeeKindAmountUse(kind) == FeeAmountUse::None ? std::nullopt
+                                                                                          : std::optional<Money>(300000);
+        for (const FeeStep &step : ComputeFee(kind, amount, LocalStandards(), all).steps) {
+            if (!step.text.startsWith(Measures))
+                continue;
+            const QString cited = step.text.mid(Measures.size()).section(QStringLiteral("："), 0, 0);
+            const QString wording = step.text.section(QStringLiteral("："), 1);
+            const QString article = cited.left(cited.indexOf(QStringLiteral("条")) + 1);
+            QVERIFY2(articles.value(article).contains(wording), qPrintable(step.text));
+            ++quoted;
+        }
+    }
+    // 25 kinds, the property scale again for the 5 that refer to it, and the three
+    // reductions of each of the 12 acceptance fees that halve.
+    QCOMPARE(quoted, 25 + 5 + 3 * 12);
 }
 
 QTEST_GUILESS_MAIN(FeeScheduleTest)

@@ -82,30 +82,14 @@ void LocalStandardsTest::readsTheWholeFile()
 void LocalStandardsTest::damagedFileGivesTheLowerBounds_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QByteArray missingKey = FullFile;
-    missingKey.replace("cuigao=3000\r\n", "");
-    QByteArray word = FullFile;
-    word.replace("cuigao=3000", "cuigao=abc");
-    QByteArray decimal = FullFile;
-    decimal.replace("guanxia=60", "guanxia=60.5");
-    QByteArray negative = FullFile;
-    negative.replace("zhixing=300", "zhixing=-300");
-    QByteArray aboveRange = FullFile;
-    aboveRange.replace("qiangzhi=2000", "qiangzhi=5001");
-    QByteArray belowRange = FullFile;
-    belowRange.replace("xianze=8000", "xianze=999");
-    QByteArray empty = FullFile;
-    empty.replace("qita=80", "qita=");
-    QByteArray cut = FullFile.left(FullFile.indexOf("qiangzhi=") + 10);  // written half, then the disk was full
-    QTest::newRow("a key missing") << missingKey;
-    QTest::newRow("a word for a number") << word;
-    QTest::newRow("a decimal") << decimal;
-    QTest::newRow("a negative amount") << negative;
-    QTest::newRow("above the range") << aboveRange;
-    QTest::newRow("below the range") << belowRange;
-    QTest::newRow("an empty value") << empty;
-    QTest::newRow("cut off") << cut;
-    QTest::newRow("another section") << QByteArray(FullFile).replace("[bz]", "[vrk]");
+    const auto spoiled = [](const char *from, const char *to) { return QByteArray(FullFile).replace(from, to); };
+    QTest::newRow("a key missing") << spoiled("cuigao=3000\r\n", "");
+    QTest::newRow("no whole number of yuan") << spoiled("guanxia=60", "guanxia=60.5");
+    QTest::newRow("a word for a number") << spoiled("cuigao=3000", "cuigao=abc");
+    QTest::newRow("outside the range") << spoiled("qiangzhi=2000", "qiangzhi=5001");
+    QTest::newRow("another section") << spoiled("[bz]", "[vrk]");
+    // written half, then the disk was full
+    QTest::newRow("cut off") << FullFile.left(FullFile.indexOf("qiangzhi=") + 10);
     QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe[bz\x00]\nqita=\x81\x30", 16);
     QTest::newRow("two megabytes") << FullFile + QByteArray(2 * 1024 * 1024, ';');
 }
