@@ -73,6 +73,7 @@ private Q_SLOTS:
     void badInputShowsAMessageInPlaceOfTheFee_data();
     void badInputShowsAMessageInPlaceOfTheFee();
     void copyPutsTheWholeCalculationOnTheClipboard();
+    void sheetOfTheFee();
     void feePageButtonOpensTheWindow_data();
     void feePageButtonOpensTheWindow();
     void baseAmountsAreOneSettingWithTheAcceptancePage();
@@ -222,6 +223,40 @@ void AllFeesWindowTest::copyPutsTheWholeCalculationOnTheClipboard()
         QVERIFY2(lines.contains(expected), qPrintable(expected));
     QVERIFY(lines.last().startsWith(QStringLiteral("法律依据：《诉讼费用交纳办法》第十三条第（一）项")));
     QVERIFY(lines.last().contains(QStringLiteral("第十五条")));
+}
+
+// 100000, mediated, as the sheet of 打印… and 导出PDF… lays it out: the
+// steps 50 + 2250 = 2300, halved: −1150, the fee 1150.
+void AllFeesWindowTest::sheetOfTheFee()
+{
+    Window window;
+    window.open();
+    window.choose(FeeKind::Property);
+    window.type(QStringLiteral("100000"));
+    QTest::mouseClick(window.control<QCheckBox>(QStringLiteral("mediatedCheck")), Qt::LeftButton);
+    QVERIFY(window.page->shownCalculation());
+    FeeCalculation calculation = *window.page->shownCalculation();
+    calculation.caseNumber = QStringLiteral(" （2026）京0105民初1234号 ");
+    const CalculationSheet sheet = FeeCalculationSheet(calculation, QDate(2026, 12, 8));
+
+    QCOMPARE(sheet.title, QStringLiteral("诉讼费用计算"));
+    QCOMPARE(sheet.caseNumber, QStringLiteral("（2026）京0105民初1234号"));
+    QVERIFY(sheet.parties.isEmpty());
+    QCOMPARE(sheet.calculationDay, QDate(2026, 12, 8));
+    QCOMPARE(sheet.inputs.size(), 2);
+    QCOMPARE(sheet.inputs[0].value, QStringLiteral("财产案件（案件受理费，第十三条第（一）项）"));
+    QCOMPARE(sheet.inputs[1].value, QStringLiteral("100000.00元"));
+    QCOMPARE(sheet.tables.size(), 1);
+    QStringList amounts;
+    for (const QStringList &row : sheet.tables[0].rows)
+        amounts << row.value(1);
+    // The lines that quote an article carry no amount.
+    QCOMPARE(amounts, (QStringList{QString(), QStringLiteral("50.00元"), QStringLiteral("2250.00元"), QString(),
+                                   QStringLiteral("-1150.00元")}));
+    QCOMPARE(sheet.totalLabel, QStringLiteral("应交案件受理费"));
+    QCOMPARE(sheet.total, Money(1150));
+    QCOMPARE(sheet.legalBasis, QStringList{QStringLiteral("《诉讼费用交纳办法》第十三条第（一）项、第十五条")});
+    QCOMPARE(sheet.choices, QStringList{QStringLiteral("以调解方式结案或者当事人申请撤诉（第十五条）")});
 }
 
 void AllFeesWindowTest::feePageButtonOpensTheWindow_data()
