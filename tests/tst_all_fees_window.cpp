@@ -67,6 +67,7 @@ class AllFeesWindowTest : public QObject
 private Q_SLOTS:
     void choosingAKindEnablesItsFields_data();
     void choosingAKindEnablesItsFields();
+    void aHeadingIsNoChoice();
     void typingRecomputesTheFeeAndItsSteps();
     void aReductionHalves_data();
     void aReductionHalves();
@@ -110,6 +111,19 @@ void AllFeesWindowTest::choosingAKindEnablesItsFields()
     QCOMPARE(window.amount()->isEnabled(), amount);
     for (const QString &name : ReductionChecks)
         QCOMPARE(window.control<QCheckBox>(name)->isEnabled(), reductions);
+}
+
+void AllFeesWindowTest::aHeadingIsNoChoice()
+{
+    Window window;
+    window.open();
+    window.choose(FeeKind::Execution);
+    auto *list = window.control<QTreeWidget>(QStringLiteral("kindList"));
+    QTreeWidgetItem *heading = list->topLevelItem(0);
+    QCOMPARE(heading->text(0), QStringLiteral("案件受理费"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(heading).center());
+    QCOMPARE(window.page->currentKind(), FeeKind::Execution);
+    QVERIFY(!window.control<QCheckBox>(QStringLiteral("mediatedCheck"))->isEnabled());
 }
 
 // 100000 on the property scale: 50 for the first 10000, then

@@ -101,14 +101,6 @@ void AllFeesWindow::fillKindList()
                           list->verticalScrollBar()->sizeHint().width());
 }
 
-FeeKind AllFeesWindow::currentKind() const
-{
-    const QTreeWidgetItem *item = m_ui->kindList->currentItem();
-    if (!item || !item->data(0, KindRole).isValid())
-        return FeeKind::Property;
-    return static_cast<FeeKind>(item->data(0, KindRole).toInt());
-}
-
 void AllFeesWindow::selectKind(FeeKind kind)
 {
     QTreeWidget *list = m_ui->kindList;
@@ -123,8 +115,14 @@ void AllFeesWindow::selectKind(FeeKind kind)
     }
 }
 
+// A heading takes the keyboard's current row on the way to the next kind
+// but is no choice: the kind stays as it was.
 void AllFeesWindow::kindListCurrentItemChanged()
 {
+    const QTreeWidgetItem *item = m_ui->kindList->currentItem();
+    if (!item || !item->data(0, KindRole).isValid())
+        return;
+    m_kind = static_cast<FeeKind>(item->data(0, KindRole).toInt());
     enableForKind();
     recalculate();
 }

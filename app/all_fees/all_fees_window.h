@@ -30,7 +30,7 @@ public:
                            QWidget *parent = nullptr);
     ~AllFeesWindow() override;
 
-    FeeKind currentKind() const;
+    FeeKind currentKind() const { return m_kind; }
     void selectKind(FeeKind kind);
 
     // The calculation on screen; none while the window shows a message instead of a fee.
@@ -63,6 +63,7 @@ private:
     std::optional<CalculationSheet> sheet() const;
 
     std::unique_ptr<Ui::AllFeesWindow> m_ui;
+    FeeKind m_kind = FeeKind::Property;
     std::optional<FeeCalculation> m_shown;
     LocalStandardsDialog *m_localStandardsDialog = nullptr;
 };
