@@ -60,14 +60,15 @@ public:
     QStringList programs;
 };
 
-// Downloads nothing unless a test sets `fetch`.
+// Downloads nothing unless a test sets `fetch`; a fetch that returns false
+// counts as a failed connection.
 class RecordingDownloader : public Downloader
 {
 public:
-    bool download(const QUrl &url, const QString &filePath) override
+    DownloadResult download(const QUrl &url, const QString &filePath) override
     {
         urls.append(url);
-        return fetch ? fetch(url, filePath) : false;
+        return fetch && fetch(url, filePath) ? DownloadResult::Complete : DownloadResult::NetworkFailed;
     }
     QList<QUrl> urls;
     std::function<bool(const QUrl &, const QString &)> fetch;

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QToolButton>
 
 using namespace pellumo;
@@ -117,6 +118,11 @@ void DeadlinePageTest::startValues()
     QCOMPARE(lines[0], QStringLiteral("             [日期计算简易说明]"));
     QCOMPARE(lines[3], QStringLiteral("     60日（公告期）+30日（举证期限）+3（第三日）=93日;"));
     QCOMPARE(lines[8], QString());
+    // The method as the page now computes it: days, months and years, and
+    // the rest-day rule of its last line.
+    QCOMPARE(lines[11], QStringLiteral("-10-6。期间以日、月、年计算，均不计起算日当日；以月、年计算的，至到期月的对应日，"
+                                       "没有对应日的至该月末日（《民法典》第二百零二条）；最后一日为法定休假日的，"
+                                       "顺延至其后第一个工作日（《民事诉讼法》第八十五条）。"));
     QCOMPARE(lines[12], QString());
     QCOMPARE(lines[13], QString());
 }
@@ -287,6 +293,14 @@ void DeadlinePageTest::explanationFollowsPointer()
     QVERIFY(shown.contains(page.calendar->geometry().topLeft()));
     QVERIFY(shown.contains(page.dateText->geometry().topLeft()));
     QVERIFY(shown.contains(fixture.template control<QWidget>(QStringLiteral("OfficialCalendarBox"))->geometry()));
+    // The box has no scroll bar: the method's last sentence must show whole.
+    QTextCursor endOfMethod(page.explanation->document()->findBlockByNumber(11));
+    endOfMethod.movePosition(QTextCursor::EndOfBlock);
+    QVERIFY(endOfMethod.block().text().endsWith(QStringLiteral("第八十五条）。")));
+    const QRect lastCharacter = page.explanation->cursorRect(endOfMethod);
+    QVERIFY2(page.explanation->viewport()->rect().contains(lastCharacter),
+             qPrintable(QStringLiteral("last line at %1..%2 of %3").arg(lastCharacter.top()).arg(lastCharacter.bottom())
+                            .arg(page.explanation->viewport()->height())));
 
     QTest::mouseMove(page.start);
     QTRY_VERIFY(page.explanation->isHidden());

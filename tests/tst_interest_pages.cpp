@@ -6,7 +6,9 @@
 #include "tests/page_harness.h"
 #include "tests/test_files.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -163,6 +165,7 @@ private Q_SLOTS:
     void unfinishedDamagesEntryShowsNoError();
     void oneEmptyFieldKeepsPage();
     void clearButtonEmptiesPage();
+    void pastedFloodInRateIsCut();
 
     void interestKeystrokeBenchmark();
     void damagesKeystrokeBenchmark();
@@ -662,6 +665,30 @@ void InterestPagesTest::clearButtonEmptiesPage()
     QVERIFY(page.words->text().isEmpty());
     QVERIFY(page.memo->toPlainText().isEmpty());  // the explanation does not come back
     QCOMPARE(page.kind->currentIndex(), 2);
+    QVERIFY(fixture.boxes.boxes.isEmpty());
+}
+
+// A million characters pasted into the rate are cut to the field's 32, with
+// no message, and the page computes on what is left: "18." and 29 zeros, so
+// 10000 at 18 % a year over a year and a half, 2700.00. A 33rd character
+// typed after them is refused.
+void InterestPagesTest::pastedFloodInRateIsCut()
+{
+    PageFixture<pellumo::DamagesPage> fixture;
+    fixture.open();
+    DamagesControls page(fixture);
+    page.fill(QStringLiteral("10000"), QStringLiteral("1"), 2, QDate(2009, 1, 1), QDate(2010, 7, 1));
+    QCOMPARE(Lines(page.memo).last(), DamagesResultPrefix + QStringLiteral("150.00"));
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("18.") + QString(1000000, QLatin1Char('0')));
+    page.rate->selectAll();
+    QTest::keyClick(page.rate, Qt::Key_V, Qt::ControlModifier);
+
+    const QString cut = QStringLiteral("18.") + QString(29, QLatin1Char('0'));
+    QCOMPARE(page.rate->text(), cut);
+    QCOMPARE(Lines(page.memo).last(), DamagesResultPrefix + QStringLiteral("2700.00"));
+    QTest::keyClick(page.rate, Qt::Key_5);
+    QCOMPARE(page.rate->text(), cut);
     QVERIFY(fixture.boxes.boxes.isEmpty());
 }
 

@@ -1,6 +1,6 @@
 // The real download over Qt Network against a small HTTP server on
-// 127.0.0.1: what counts as success, what is written, and that every failure
-// leaves the target file as it was.
+// 127.0.0.1: what counts as success, why a download failed, what is written,
+// and that every failure leaves the target file as it was.
 
 #include "app/update/network_downloader.h"
 #include "tests/http_test_server.h"
@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using pellumo::DownloadResult;
 using pellumo::NetworkDownloader;
 using pellumo::testing::HttpResponse;
 using pellumo::testing::HttpTestServer;
@@ -29,7 +30,22 @@ QByteArray ContentOf(const QString &filePath)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+// For readable comparisons.
+QString Name(DownloadResult result)
+{
+    switch (result) {
+    case DownloadResult::Complete: return QStringLiteral("complete");
+    case DownloadResult::NetworkFailed: return QStringLiteral("network failed");
+    case DownloadResult::HttpStatus: return QStringLiteral("HTTP status");
+    case DownloadResult::TooLarge: return QStringLiteral("too large");
+    case DownloadResult::NotWritten: return QStringLiteral("not written");
+    }
+    return QStringLiteral("unknown %1").arg(int(result));
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(DownloadResult)
 
 class NetworkDownloaderTest : public QObject
 {
@@ -60,35 +76,42 @@ void NetworkDownloaderTest::download_data()
 {
     QTest::addColumn<HttpResponse>("response");  // for /file
     QTest::addColumn<HttpResponse>("next");      // for /next, where /file redirects
-    QTest::addColumn<bool>("succeeds");
+    QTest::addColumn<DownloadResult>("result");
     QTest::addColumn<QByteArray>("content");  // of the target after a success
 
     const QByteArray table = "[money]\r\na=4.35\r\nnum=2\r\n";
     const HttpResponse none = HttpResponse::withStatus(500);
+    const DownloadResult complete = DownloadResult::Complete;
+    const DownloadResult status = DownloadResult::HttpStatus;
+    const DownloadResult tooLarge = DownloadResult::TooLarge;
 
-    QTest::newRow("whole body with status 200") << HttpResponse::ok(table) << none << true << table;
-    QTest::newRow("empty body with status 200") << HttpResponse::ok({}) << none << true << QByteArray();
-    QTest::newRow("status 404") << HttpResponse::withStatus(404, "<html>Not Found</html>") << none << false
+    QTest::newRow("whole body with status 200") << HttpResponse::ok(table) << none << complete << table;
+    QTest::newRow("empty body with status 200") << HttpResponse::ok({}) << none << complete << QByteArray();
+    QTest::newRow("status 404") << HttpResponse::withStatus(404, "<html>Not Found</html>") << none << status
                                 << QByteArray();
-    QTest::newRow("status 500") << HttpResponse::withStatus(500, table) << none << false << QByteArray();
+    QTest::newRow("status 500") << HttpResponse::withStatus(500, table) << none << status << QByteArray();
     QTest::newRow("body cut off before its announced length")
-        << HttpResponse::cutOff(table) << none << false << QByteArray();
+        << HttpResponse::cutOff(table) << none << DownloadResult::NetworkFailed << QByteArray();
     QTest::newRow("redirect within the same scheme")
-        << HttpResponse::redirect("/next") << HttpResponse::ok(table) << true << table;
+        << HttpResponse::redirect("/next") << HttpResponse::ok(table) << complete << table;
     QTest::newRow("redirect to an error") << HttpResponse::redirect("/next") << HttpResponse::withStatus(404)
-                                          << false << QByteArray();
-    QTest::newRow("redirect loop") << HttpResponse::redirect("/file") << none << false << QByteArray();
+                                          << status << QByteArray();
+    QTest::newRow("redirect loop") << HttpResponse::redirect("/file") << none << status << QByteArray();
 
     // The size limit: 64 KiB, whether the server announces the length or not.
-    const QByteArray limit(64 * 1024, 'x');
-    QTest::newRow("body of exactly 64 KiB") << HttpResponse::ok(limit) << none << true << limit;
-    QTest::newRow("body one byte over 64 KiB") << HttpResponse::ok(limit + 'x') << none << false << QByteArray();
-    QTest::newRow("body of 64 KiB without announced length") << HttpResponse::unannounced(limit) << none << true
+    const QByteArray limit(NetworkDownloader::MaxBodySize, 'x');
+    QCOMPARE(limit.size(), 64 * 1024);
+    QTest::newRow("body of exactly 64 KiB") << HttpResponse::ok(limit) << none << complete << limit;
+    QTest::newRow("body one byte over 64 KiB") << HttpResponse::ok(limit + 'x') << none << tooLarge << QByteArray();
+    QTest::newRow("body of 64 KiB without announced length") << HttpResponse::unannounced(limit) << none << complete
                                                              << limit;
     QTest::newRow("body of 1 MiB without announced length")
-        << HttpResponse::unannounced(QByteArray(1024 * 1024, 'x')) << none << false << QByteArray();
+        << HttpResponse::unannounced(QByteArray(1024 * 1024, 'x')) << none << tooLarge << QByteArray();
     QTest::newRow("oversized body behind a redirect")
-        << HttpResponse::redirect("/next") << HttpResponse::ok(limit + 'x') << false << QByteArray();
+        << HttpResponse::redirect("/next") << HttpResponse::ok(limit + 'x') << tooLarge << QByteArray();
+    // The server was reached and refused: its status tells, not the size of its page.
+    QTest::newRow("oversized error page")
+        << HttpResponse::withStatus(503, limit + 'x') << none << status << QByteArray();
 }
 
 // Each case downloads twice: into a path where no file is yet, and over an
@@ -97,8 +120,9 @@ void NetworkDownloaderTest::download()
 {
     QFETCH(HttpResponse, response);
     QFETCH(HttpResponse, next);
-    QFETCH(bool, succeeds);
+    QFETCH(DownloadResult, result);
     QFETCH(QByteArray, content);
+    const bool succeeds = result == DownloadResult::Complete;
 
     HttpTestServer server;
     server.responses.insert("/file", response);
@@ -107,14 +131,14 @@ void NetworkDownloaderTest::download()
     const QUrl url(server.address() + QStringLiteral("/file"));
 
     const QString freshPath = m_folder.filePath(QStringLiteral("fresh-%1").arg(QString::fromUtf8(QTest::currentDataTag())));
-    QCOMPARE(downloader.download(url, freshPath), succeeds);
+    QCOMPARE(Name(downloader.download(url, freshPath)), Name(result));
     QCOMPARE(QFile::exists(freshPath), succeeds);
     if (succeeds)
         QCOMPARE(ContentOf(freshPath), content);
 
     const QString earlierPath = m_folder.filePath(QStringLiteral("earlier-%1").arg(QString::fromUtf8(QTest::currentDataTag())));
     QVERIFY(WriteBytes(earlierPath, EarlierContent));
-    QCOMPARE(downloader.download(url, earlierPath), succeeds);
+    QCOMPARE(Name(downloader.download(url, earlierPath)), Name(result));
     QCOMPARE(ContentOf(earlierPath), succeeds ? content : EarlierContent);
 }
 
@@ -129,7 +153,8 @@ void NetworkDownloaderTest::redirectToAnotherSchemeIsNotFollowed()
     NetworkDownloader downloader(5s);
     const QString target = m_folder.filePath(QStringLiteral("other-scheme"));
 
-    QVERIFY(!downloader.download(QUrl(server.address() + QStringLiteral("/file")), target));
+    QCOMPARE(Name(downloader.download(QUrl(server.address() + QStringLiteral("/file")), target)),
+             Name(DownloadResult::HttpStatus));
     QCOMPARE(server.connectionCount, 1);
     QVERIFY(!QFile::exists(target));
 }
@@ -143,7 +168,8 @@ void NetworkDownloaderTest::silentServerFailsAtTheTimeLimit()
 
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(!downloader.download(QUrl(server.address() + QStringLiteral("/file")), target));
+    QCOMPARE(Name(downloader.download(QUrl(server.address() + QStringLiteral("/file")), target)),
+             Name(DownloadResult::NetworkFailed));
     QVERIFY2(clock.elapsed() >= 350, qPrintable(QString::number(clock.elapsed())));
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(!QFile::exists(target));
@@ -154,7 +180,8 @@ void NetworkDownloaderTest::refusedConnectionFails()
 {
     NetworkDownloader downloader(5s);
     const QString target = m_folder.filePath(QStringLiteral("refused"));
-    QVERIFY(!downloader.download(QUrl(HttpTestServer::refusingAddress() + QStringLiteral("/file")), target));
+    QCOMPARE(Name(downloader.download(QUrl(HttpTestServer::refusingAddress() + QStringLiteral("/file")), target)),
+             Name(DownloadResult::NetworkFailed));
     QVERIFY(!QFile::exists(target));
 }
 
@@ -170,8 +197,9 @@ void NetworkDownloaderTest::busyCursorOnlyWhileDownloading()
     NetworkDownloader downloader(5s);
 
     QVERIFY(!QGuiApplication::overrideCursor());
-    QVERIFY(downloader.download(QUrl(server.address() + QStringLiteral("/file")),
-                                m_folder.filePath(QStringLiteral("cursor"))));
+    QCOMPARE(Name(downloader.download(QUrl(server.address() + QStringLiteral("/file")),
+                                      m_folder.filePath(QStringLiteral("cursor")))),
+             Name(DownloadResult::Complete));
     QCOMPARE(shapeDuringRequest, std::optional<Qt::CursorShape>(Qt::WaitCursor));
     QVERIFY(!QGuiApplication::overrideCursor());
 }
@@ -181,8 +209,9 @@ void NetworkDownloaderTest::missingTargetFolderFailsWithoutRequest()
     HttpTestServer server;
     server.responses.insert("/file", HttpResponse::ok("x"));
     NetworkDownloader downloader(5s);
-    QVERIFY(!downloader.download(QUrl(server.address() + QStringLiteral("/file")),
-                                 m_folder.filePath(QStringLiteral("no-such-folder/file"))));
+    QCOMPARE(Name(downloader.download(QUrl(server.address() + QStringLiteral("/file")),
+                                      m_folder.filePath(QStringLiteral("no-such-folder/file")))),
+             Name(DownloadResult::NotWritten));
     QVERIFY(server.requestedPaths.isEmpty());
 }
 

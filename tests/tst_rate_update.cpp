@@ -72,9 +72,9 @@ public:
     DiskFullAfterDownload(const DiskFullAfterDownload &) = delete;
     DiskFullAfterDownload &operator=(const DiskFullAfterDownload &) = delete;
 
-    bool download(const QUrl &url, const QString &filePath) override
+    DownloadResult download(const QUrl &url, const QString &filePath) override
     {
-        const bool downloaded = m_real.download(url, filePath);
+        const DownloadResult downloaded = m_real.download(url, filePath);
         if (!fullAfterPath.isEmpty() && url.path().toLatin1() == fullAfterPath) {
             rlimit tiny = m_saved;
             tiny.rlim_cur = 4;
@@ -120,6 +120,7 @@ QString Outcome(const QString &text)
 
 const QString VersionFetchFailed =
     Outcome(QStringLiteral("Orvane软件提示：下载基准利率更新信息出错。\n请检查是否正常联网。"));
+const QString VersionFileNotValid = Outcome(QStringLiteral("Orvane软件提示：下载的基准利率更新信息有误，未作任何更新。"));
 const QString NothingNewer = Outcome(QStringLiteral("Orvane软件提示：当前使用标准与Kivrel的数据相同，无需更新。"));
 const QString Installed = Outcome(QStringLiteral("Orvane软件提示：下载基准利率更新成功。"));
 const QString NotInstalled =
@@ -304,22 +305,30 @@ void RateUpdateTest::versionFetchFailureKeepsTable_data()
 {
     QTest::addColumn<QString>("serverAddress");  // empty: the test server
     QTest::addColumn<HttpResponse>("versionResponse");
+    QTest::addColumn<QString>("outcome");
 
-    QTest::newRow("connection refused") << HttpTestServer::refusingAddress() << HttpResponse::ok({});
-    QTest::newRow("version file not found") << QString() << HttpResponse::withStatus(404, "<html>Not Found</html>");
-    QTest::newRow("server never answers") << QString() << HttpResponse::silent();
+    QTest::newRow("connection refused") << HttpTestServer::refusingAddress() << HttpResponse::ok({})
+                                        << VersionFetchFailed;
+    QTest::newRow("version file not found") << QString() << HttpResponse::withStatus(404, "<html>Not Found</html>")
+                                            << VersionFetchFailed;
+    QTest::newRow("server never answers") << QString() << HttpResponse::silent() << VersionFetchFailed;
+    // The connection worked; what came is no version file of ours.
+    QTest::newRow("version file over 64 KiB")
+        << QString() << HttpResponse::unannounced(VersionFile(9, 9, 9) + QByteArray(70 * 1024, ';'))
+        << VersionFileNotValid;
 }
 
 void RateUpdateTest::versionFetchFailureKeepsTable()
 {
     QFETCH(QString, serverAddress);
     QFETCH(HttpResponse, versionResponse);
+    QFETCH(QString, outcome);
 
     UpdateSetup setup(LocalTable(1), serverAddress);
     setup.server.responses.insert(VersionPath, versionResponse);
     setup.clickUpdate();
 
-    QCOMPARE(Described(setup.fixture.boxes.boxes), (QStringList{Question, VersionFetchFailed}));
+    QCOMPARE(Described(setup.fixture.boxes.boxes), (QStringList{Question, outcome}));
     QVERIFY(!setup.server.requestedPaths.contains(RatePath));
     QCOMPARE(setup.localTable(), LocalTable(1));
 }
@@ -348,9 +357,10 @@ void RateUpdateTest::rateFetchFailureKeepsTable_data()
     QTest::newRow("rate file not found")
         << version2 << HttpResponse::withStatus(404, "<html>Not Found</html>") << NotInstalled;
     QTest::newRow("server never answers") << version2 << HttpResponse::silent() << NotInstalled;
-    QTest::newRow("body over 64 KiB") << version2 << HttpResponse::ok(oversized) << NotInstalled;
+    // The connection worked: the server sent something that is no table.
+    QTest::newRow("body over 64 KiB") << version2 << HttpResponse::ok(oversized) << NotATable;
     QTest::newRow("body over 64 KiB, length unannounced")
-        << version2 << HttpResponse::unannounced(oversized) << NotInstalled;
+        << version2 << HttpResponse::unannounced(oversized) << NotATable;
     QTest::newRow("error page with status 200")
         << version2 << HttpResponse::ok("<html><body>Service temporarily unavailable</body></html>") << NotATable;
     QTest::newRow("rate file older than the published version")
@@ -533,6 +543,9 @@ void RateUpdateTest::refusedDataFileKeepsInstalled_data()
         << Outcome(QStringLiteral("Orvane软件提示：下载节假日日历更新出错，原节假日日历未作改动。\n请检查是否正常联网。"));
     QTest::newRow("calendar with a day that does not exist")
         << CalendarPath << HttpResponse::ok(calendar3 + "2026-02-30\t春节\toff\n") << false
+        << Outcome(QStringLiteral("Orvane软件提示：下载的节假日日历数据有误，原节假日日历未作改动。"));
+    QTest::newRow("calendar over 64 KiB")
+        << CalendarPath << HttpResponse::ok(calendar3 + QByteArray(70 * 1024, '#')) << false
         << Outcome(QStringLiteral("Orvane软件提示：下载的节假日日历数据有误，原节假日日历未作改动。"));
     QTest::newRow("calendar error page with status 200")
         << CalendarPath << HttpResponse::ok("<html><body>Service temporarily unavailable</body></html>") << false

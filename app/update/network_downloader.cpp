@@ -16,10 +16,6 @@ namespace {
 
 constexpr int MaxRedirects = 5;
 
-// The update's files are a few hundred bytes. A larger body is no file of
-// ours, and a server that streams without end must not fill the disk.
-constexpr qint64 MaxBodySize = 64 * 1024;
-
 // The busy cursor for as long as a download holds the window.
 class BusyCursor
 {
@@ -54,37 +50,56 @@ void AllowOnlySameScheme(QNetworkReply *reply, const QUrl &first, const QUrl &ne
 }
 
 // Files and other non-HTTP addresses carry no status; HTTP must say 2xx.
-bool HasSuccessStatus(const QNetworkReply &reply)
+// A redirect loop ends on the last 3xx, which is no success either.
+bool HasFailureStatus(const QNetworkReply &reply)
 {
     const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    return !status.isValid() || (status.toInt() >= 200 && status.toInt() < 300);
+    return status.isValid() && (status.toInt() < 200 || status.toInt() >= 300);
+}
+
+// What the transfer came to. The status comes first: a server that answered
+// 404 was reached, whatever Qt's error says. The size comes before the error,
+// which is then only the abort that stopped the transfer.
+DownloadResult Outcome(const QNetworkReply &reply, bool tooLarge, bool written)
+{
+    if (HasFailureStatus(reply))
+        return DownloadResult::HttpStatus;
+    if (tooLarge)
+        return DownloadResult::TooLarge;
+    if (!written)
+        return DownloadResult::NotWritten;
+    if (reply.error() != QNetworkReply::NoError)
+        return DownloadResult::NetworkFailed;
+    return DownloadResult::Complete;
 }
 
 } // namespace
 
 NetworkDownloader::NetworkDownloader(std::chrono::milliseconds timeLimit) : m_timeLimit(timeLimit) {}
 
-bool NetworkDownloader::download(const QUrl &url, const QString &filePath)
+DownloadResult NetworkDownloader::download(const QUrl &url, const QString &filePath)
 {
     QSaveFile target(filePath);
     if (!target.open(QIODevice::WriteOnly))
-        return false;
+        return DownloadResult::NotWritten;
 
     BusyCursor busy;
     QNetworkAccessManager network;
     QNetworkReply *reply = network.get(RequestFor(url));
     // The body is kept as it arrives, counted whatever length the server
-    // announces (or none); false, and the transfer aborted, once it exceeds
+    // announces (or none); the transfer is aborted once the body exceeds
     // MaxBodySize or cannot be written.
+    bool tooLarge = false;
     bool written = true;
     qint64 received = 0;
     const auto keep = [&](const QByteArray &chunk) {
+        if (tooLarge || !written)
+            return;
         received += chunk.size();
-        if (written && (received > MaxBodySize || target.write(chunk) < 0)) {
-            written = false;
+        tooLarge = received > MaxBodySize;
+        written = tooLarge || target.write(chunk) >= 0;
+        if (tooLarge || !written)
             reply->abort();
-        }
-        return written;
     };
     QObject::connect(reply, &QNetworkReply::readyRead, [&] { keep(reply->readAll()); });
     QObject::connect(reply, &QNetworkReply::redirected,
@@ -103,12 +118,14 @@ bool NetworkDownloader::download(const QUrl &url, const QString &filePath)
     if (!reply->isFinished())
         reply->abort();
 
-    const bool complete = written && reply->error() == QNetworkReply::NoError && HasSuccessStatus(*reply);
-    if (!complete || !keep(reply->readAll())) {
+    if (Outcome(*reply, tooLarge, written) == DownloadResult::Complete)
+        keep(reply->readAll());
+    const DownloadResult result = Outcome(*reply, tooLarge, written);
+    if (result != DownloadResult::Complete) {
         target.cancelWriting();
-        return false;
+        return result;
     }
-    return CommitSaveFile(target);
+    return CommitSaveFile(target) ? DownloadResult::Complete : DownloadResult::NotWritten;
 }
 
 } // namespace pellumo

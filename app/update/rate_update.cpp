@@ -13,7 +13,9 @@
 //   the one in use, so that a forged version cannot lock out later updates);
 //   otherwise the installed file keeps every byte;
 // - the message tells apart a download that failed, one that arrived but is
-//   no valid file, and a file that could not be written.
+//   no valid file (a body over the downloader's size limit among them: the
+//   connection worked, the server sent something that is no file of ours),
+//   and a file that could not be written.
 // The pages are not recomputed: their next calculation reads the new files.
 
 #include "app/update/rate_update.h"
@@ -45,6 +47,7 @@ const QString MessagePrefix = QStringLiteral("Orvane软件提示：");
 
 const QString VersionDownloadFailed =
     QStringLiteral("Orvane软件提示：下载基准利率更新信息出错。\n请检查是否正常联网。");
+const QString VersionFileNotValid = QStringLiteral("Orvane软件提示：下载的基准利率更新信息有误，未作任何更新。");
 const QString NothingNewer = QStringLiteral("Orvane软件提示：当前使用标准与Kivrel的数据相同，无需更新。");
 const QString CheckConnection = QStringLiteral("请检查是否正常联网。");
 const QString NoScratchFolder = QStringLiteral("Orvane软件提示：无法建立临时文件夹，未作任何更新。");
@@ -157,8 +160,16 @@ struct PublishedFile {
 
 Outcome FetchAndInstall(Downloader &downloader, const QString &serverAddress, const PublishedFile &file)
 {
-    if (!downloader.download(UpdateFileUrl(serverAddress, file.serverPath), file.downloadPath))
+    switch (downloader.download(UpdateFileUrl(serverAddress, file.serverPath), file.downloadPath)) {
+    case DownloadResult::Complete:
+        break;
+    case DownloadResult::TooLarge:
+        return Outcome::NotValid;
+    case DownloadResult::NetworkFailed:
+    case DownloadResult::HttpStatus:
+    case DownloadResult::NotWritten:
         return Outcome::DownloadFailed;
+    }
     const std::optional<QByteArray> bytes = DownloadedBytes(file.downloadPath, file.maxSize);
     if (!bytes || !file.isValid(*bytes))
         return Outcome::NotValid;
@@ -247,8 +258,11 @@ QString RunUpdate(const PageServices &services)
         return NoScratchFolder;
 
     const QString versionFile = scratch.filePath(QStringLiteral("tdqup.ini"));
-    if (!services.downloader->download(UpdateFileUrl(services.updateServerAddress, PublishedVersionPath),
-                                       versionFile))
+    const DownloadResult versionDownload =
+        services.downloader->download(UpdateFileUrl(services.updateServerAddress, PublishedVersionPath), versionFile);
+    if (versionDownload == DownloadResult::TooLarge)
+        return VersionFileNotValid;
+    if (versionDownload != DownloadResult::Complete)
         return VersionDownloadFailed;
 
     const QList<PublishedFile> newer = NewerFiles(scratch, versionFile, *services.settingsFiles);
