@@ -73,6 +73,7 @@ private Q_SLOTS:
     void aReductionHalves();
     void badInputShowsAMessageInPlaceOfTheFee_data();
     void badInputShowsAMessageInPlaceOfTheFee();
+    void enterEmptiesTheAmountForANewOne();
     void copyPutsTheWholeCalculationOnTheClipboard();
     void sheetOfTheFee();
     void feePageButtonOpensTheWindow_data();
@@ -205,6 +206,20 @@ void AllFeesWindowTest::badInputShowsAMessageInPlaceOfTheFee()
     QVERIFY(window.capitals().isEmpty());
     QVERIFY(window.steps().isEmpty());
     QVERIFY(!window.control<QPushButton>(QStringLiteral("copyButton"))->isEnabled());
+}
+
+// Enter as on the fee pages: the field emptied, the focus kept for the next amount.
+void AllFeesWindowTest::enterEmptiesTheAmountForANewOne()
+{
+    Window window;
+    window.open();
+    window.choose(FeeKind::Execution);
+    window.type(QStringLiteral("100000"));
+    QCOMPARE(window.fee(), QStringLiteral("1400.00元"));  // 50 + 90000 × 1.5 %
+    QTest::keyClick(window.amount(), Qt::Key_Return);
+    QVERIFY(window.amount()->text().isEmpty());
+    QVERIFY(window.amount()->hasFocus());
+    QVERIFY(window.fee().startsWith(QStringLiteral("请输入")));
 }
 
 // 100000, mediated: 2300 halved, 1150.
