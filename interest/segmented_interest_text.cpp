@@ -190,7 +190,7 @@ QStringList SegmentedInterestLines(const SegmentedInterestRequest &request, cons
     const QString what = request.calculation == Calculation::DoubledDelay ? QStringLiteral("加倍部分债务利息")
                                                                           : QStringLiteral("利息合计");
     lines << QStringLiteral(" 【计算结果】") + what + QStringLiteral("(元)：") + MoneyToFigures(result.total);
-    lines << QStringLiteral(" 大写：") + MoneyToChinese(result.total);
+    lines << QStringLiteral(" 大写：人民币") + MoneyToRmbCapitals(result.total);
     for (const QString &note : SegmentedInterestNotes(request, result, knownThrough))
         lines << QStringLiteral(" 注：") + note;
     lines << ResultRule();
@@ -228,10 +228,37 @@ QString SegmentedInterestCopyText(const SegmentedInterestRequest &request, const
                      QStringLiteral("天，按") + RateOf(segment) + QStringLiteral("计算：") + Formula(request, segment) +
                      QStringLiteral("元");
     }
-    lines << QStringLiteral("合计：") + MoneyToFigures(result.total) + QStringLiteral("元（大写：") +
-                 MoneyToChinese(result.total) + QStringLiteral("）");
+    lines << QStringLiteral("合计：") + MoneyToFigures(result.total) + QStringLiteral("元（大写：人民币") +
+                 MoneyToRmbCapitals(result.total) + QStringLiteral("）");
     for (const QString &note : SegmentedInterestNotes(request, result, knownThrough))
         lines << QStringLiteral("注：") + note + QStringLiteral("。");
+    lines << SegmentedInterestBasis(request, result);
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString SegmentedInterestTitle(const SegmentedInterestRequest &request)
+{
+    return Title(request);
+}
+
+QString SegmentedInterestStandard(const SegmentedInterestRequest &request)
+{
+    return BasisLine(request);
+}
+
+QString SegmentRateText(const InterestSegment &segment)
+{
+    return RateOf(segment);
+}
+
+QString SegmentFormula(const SegmentedInterestRequest &request, const InterestSegment &segment)
+{
+    return Formula(request, segment);
+}
+
+QStringList SegmentedInterestBasis(const SegmentedInterestRequest &request, const SegmentedInterest &result)
+{
+    QStringList lines;
     if (const QString source = SourceLine(result); !source.isEmpty())
         lines << source;
     if (request.calculation == Calculation::DoubledDelay) {
@@ -241,7 +268,7 @@ QString SegmentedInterestCopyText(const SegmentedInterestRequest &request, const
             lines << QStringLiteral("计算公式：") + DailyRuleFormula;
         lines << LegalBasis;
     }
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return lines;
 }
 
 } // namespace pellumo

@@ -41,16 +41,31 @@ QString RateBasisName(RateBasis basis);
 QStringList SegmentedInterestNotes(const SegmentedInterestRequest &request, const SegmentedInterest &result,
                                    const QDate &knownThrough);
 
-// The memo: the total in figures and in words, the notes, then the segments.
+// The memo: the total in figures and in the banks' capitals, the notes, then
+// the segments.
 // For a refused calculation, one line that says why.
 QStringList SegmentedInterestLines(const SegmentedInterestRequest &request, const SegmentedInterest &result,
                                    const QDate &knownThrough);
 
 // The whole calculation ready to paste: title, principal, period, the basis,
-// every segment with its formula, the total in figures and in words, the
-// notes, and for the doubled interest its legal basis. Empty for a refused
-// calculation.
+// every segment with its formula, the total in figures and in the banks'
+// capitals ("人民币…"), the notes, the source of the rates and for the
+// doubled interest its legal basis. Empty for a refused calculation.
 QString SegmentedInterestCopyText(const SegmentedInterestRequest &request, const SegmentedInterest &result,
                                   const QDate &knownThrough);
+
+// The pieces of the copied text, for a printed sheet that lays them out in
+// its own way:
+// "按同期利率分段计息" or "迟延履行期间加倍部分债务利息计算";
+QString SegmentedInterestTitle(const SegmentedInterestRequest &request);
+// "计息标准：一年期同期贷款利率（…），倍数1，每年按360天计";
+QString SegmentedInterestStandard(const SegmentedInterestRequest &request);
+// the rate of a segment, "一年期贷款基准利率6.00%", "日万分之一点七五";
+QString SegmentRateText(const InterestSegment &segment);
+// "100000×6.00%÷360×181≈3016.67";
+QString SegmentFormula(const SegmentedInterestRequest &request, const InterestSegment &segment);
+// the source of the rates, and for the doubled interest its rule before
+// 2014-08-01, its formula and its legal basis.
+QStringList SegmentedInterestBasis(const SegmentedInterestRequest &request, const SegmentedInterest &result);
 
 } // namespace pellumo

@@ -238,6 +238,8 @@ void FeePagesTest::acceptanceFeeChoices_data()
     QTest::newRow("words of a fee of exactly 1024.175") << "48967" << 0 << 1
                                                         << Texts({"一千零二十四元一角八分", "五十元", "一百元"});
     QTest::newRow("half fee in words") << "12345" << 1 << 1 << Texts({"五十四元三角一分", "二十五元", "五十元"});
+    QTest::newRow("capitals of a fee of exactly 1024.175") << "48967" << 0 << 2
+                                                           << Texts({"壹仟零贰拾肆元壹角捌分", "伍拾元整", "壹佰元整"});
 }
 
 void FeePagesTest::acceptanceFeeChoices()
@@ -313,6 +315,9 @@ void FeePagesTest::applicationFees_data()
         << "1012.50" << 1 << Texts({"五十元", "三十元一角三分", "一十六元六角七分"}) << "一千零一十二元五角";
     QTest::newRow("execution fee of exactly 50.015") << "10001" << 0 << Texts({"50.02", "120.01", "16.68"})
                                                      << "一万零一元";
+    QTest::newRow("100000 in capitals") << "100000" << 2
+                                        << Texts({"壹仟肆佰元整", "壹仟零贰拾元整", "柒佰陆拾陆元陆角柒分"})
+                                        << "一十万元";
 }
 
 void FeePagesTest::applicationFees()

@@ -5,8 +5,11 @@
 
 #include "app/pages/interest_in_force_page.h"
 #include "app/pages/interest_page.h"
+#include "app/printing/case_details_dialog.h"
 #include "interest/rate_history.h"
+#include "tests/modal_dialog.h"
 #include "tests/page_harness.h"
+#include "tests/pdf_text.h"
 #include "tests/test_files.h"
 
 #include <QClipboard>
@@ -16,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
 #include <QToolButton>
 #include <ctime>
 
@@ -104,6 +108,8 @@ private Q_SLOTS:
     void unfinishedTextKeepsResults();
     void doubledInterestHidesRateChoices();
     void copyPutsWholeCalculationOnClipboard();
+    void exportedSheetHoldsTheWholeCalculation();
+    void printAsksForTheCaseThenPreviews();
     void installedHistory_data();
     void installedHistory();
     void historyInstalledWhileOpenCountsAtNextChange();
@@ -234,10 +240,74 @@ void InterestInForcePageTest::copyPutsWholeCalculationOnClipboard()
 
     const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
     QCOMPARE(lines.first(), QStringLiteral("迟延履行期间加倍部分债务利息计算"));
-    QVERIFY(lines.contains(QStringLiteral("合计：22391.67元（大写：二万二千三百九十一元六角七分）")));
+    QVERIFY(lines.contains(QStringLiteral("合计：22391.67元（大写：人民币贰万贰仟叁佰玖拾壹元陆角柒分）")));
     QVERIFY(lines.contains(QStringLiteral("2. 2014年8月1日至2014年12月31日，共153天，按日万分之一点七五"
                                           "计算：100000×0.0175%×153＝2677.50元")));
     QVERIFY(lines.value(lines.size() - 2).startsWith(QStringLiteral("法律依据：")));
+}
+
+void InterestInForcePageTest::exportedSheetHoldsTheWholeCalculation()
+{
+    if (!HavePopplerTools())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    PageFixture<InterestInForcePage> fixture;
+    fixture.open();
+    Controls page(fixture);
+    auto *exportPdf = fixture.control<QToolButton>(QStringLiteral("SpeedButtonExportPdf"));
+    QVERIFY(!exportPdf->isEnabled());
+    QVERIFY(!fixture.control<QToolButton>(QStringLiteral("SpeedButtonPrint"))->isEnabled());
+    page.calculation->setCurrentIndex(1);
+    page.first->setDate(QDate(2013, 1, 1));
+    page.last->setDate(QDate(2014, 12, 31));
+    TypeOver(page.amount, QStringLiteral("100000"));
+    QVERIFY(exportPdf->isEnabled());
+
+    const QString path = fixture.filePath(QStringLiteral("sheet.pdf"));
+    fixture.fileDialogs.answers = {path};
+    WhenModal<CaseDetailsDialog>([](CaseDetailsDialog *dialog) {
+        dialog->setCaseNumber(QStringLiteral("（2026）京0105执1234号"));
+        dialog->setParties(QStringLiteral("申请执行人甲，被执行人乙"));
+        dialog->accept();
+    });
+    QTest::mouseClick(exportPdf, Qt::LeftButton);
+    QCOMPARE(QFileInfo(fixture.fileDialogs.asked.value(0).offered).fileName(),
+             QStringLiteral("迟延履行期间加倍部分债务利息计算-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
+
+    const QString text = PdfText(path);
+    // 100000 × 6.15% × 2 ÷ 360 × 577 = 19714.1666…; 100000 × 0.0175% × 153 = 2677.50;
+    // the total 22391.6666… rounds once to 22391.67.
+    for (const QString &expected :
+         {QStringLiteral("迟延履行期间加倍部分债务利息计算"), QStringLiteral("案号：（2026）京0105执1234号"),
+          QStringLiteral("当事人：申请执行人甲，被执行人乙"), QStringLiteral("债务本金100000.00元"),
+          // The two segments, by the cells that keep to one line (a
+          // wrapped cell reads back interleaved with its neighbours).
+          QStringLiteral("2013-01-01至2014-07-31"), QStringLiteral("100000×6.15%×2÷360×577≈19714.17"),
+          QStringLiteral("2014-08-01至2014-12-31"), QStringLiteral("日万分之一点七五"),
+          QStringLiteral("100000×0.0175%×153＝2677.50"),
+          QStringLiteral("加倍部分债务利息（小写）22391.67元"),
+          QStringLiteral("加倍部分债务利息（大写）人民币贰万贰仟叁佰玖拾壹元陆角柒分"), QStringLiteral("法释〔2014〕8号"),
+          QStringLiteral("利率数据第1版"), QStringLiteral("节假日数据第"), QStringLiteral("第1页共1页")})
+        QVERIFY2(text.contains(Squeezed(expected)), qPrintable(expected));
+    for (const PdfFont &font : PdfFonts(path))
+        QVERIFY2(font.embedded, qPrintable(font.name));
+}
+
+void InterestInForcePageTest::printAsksForTheCaseThenPreviews()
+{
+    PageFixture<InterestInForcePage> fixture;
+    fixture.open();
+    Controls page(fixture);
+    page.fillTenDaysOf2013();
+    QString previewTitle;
+    WhenModal<CaseDetailsDialog>([&previewTitle](CaseDetailsDialog *dialog) {
+        WhenModal<QPrintPreviewDialog>([&previewTitle](QPrintPreviewDialog *preview) {
+            previewTitle = preview->windowTitle();
+            preview->reject();
+        });
+        dialog->accept();
+    });
+    QTest::mouseClick(fixture.control<QToolButton>(QStringLiteral("SpeedButtonPrint")), Qt::LeftButton);
+    QCOMPARE(previewTitle, QStringLiteral("打印预览 - 按同期利率分段计息"));
 }
 
 void InterestInForcePageTest::installedHistory_data()

@@ -77,7 +77,7 @@ void SegmentedInterestTextTest::memoLines_data()
     QTest::newRow("doubled across 2014-08-01")
         << Doubled("100000", QDate(2013, 1, 1), QDate(2014, 12, 31))
         << QStringList{QStringLiteral(" 【计算结果】加倍部分债务利息(元)：22391.67"),
-                       QStringLiteral(" 大写：二万二千三百九十一元六角七分"),
+                       QStringLiteral(" 大写：人民币贰万贰仟叁佰玖拾壹元陆角柒分"),
                        QStringLiteral(" -----------------------------------"),
                        QStringLiteral(" 2013-01-01至2014-12-31，共730天，分2段："),
                        QStringLiteral(" 2013-01-01至2014-07-31，577天，19714.17"),
@@ -88,7 +88,7 @@ void SegmentedInterestTextTest::memoLines_data()
     QTest::newRow("one day rate, multiplier 1.5, 365-day year")
         << InForce("36000", QDate(2013, 1, 1), QDate(2013, 1, 10), RateBasis::OneYear, "1.5", 365)
         << QStringList{QStringLiteral(" 【计算结果】利息合计(元)：88.77"),
-                       QStringLiteral(" 大写：八十八元七角七分"),
+                       QStringLiteral(" 大写：人民币捌拾捌元柒角柒分"),
                        QStringLiteral(" -----------------------------------"),
                        QStringLiteral(" 2013-01-01至2013-01-10，共10天，分1段："),
                        QStringLiteral(" 2013-01-01至2013-01-10，10天，88.77"),
@@ -97,7 +97,7 @@ void SegmentedInterestTextTest::memoLines_data()
     QTest::newRow("one year across the change to the LPR, first day equals last")
         << InForce("36000", QDate(2019, 8, 19), QDate(2019, 8, 20), RateBasis::OneYear, "1", 360)
         << QStringList{QStringLiteral(" 【计算结果】利息合计(元)：8.60"),
-                       QStringLiteral(" 大写：八元六角"),
+                       QStringLiteral(" 大写：人民币捌元陆角"),
                        QStringLiteral(" -----------------------------------"),
                        QStringLiteral(" 2019-08-19至2019-08-20，共2天，分2段："),
                        QStringLiteral(" 2019-08-19至2019-08-19，1天，4.35"),
@@ -188,7 +188,7 @@ void SegmentedInterestTextTest::copyTextOfTheDoubledExample()
                                             "计算：100000×6.15%×2÷360×577≈19714.17元"));
     QCOMPARE(lines.value(6), QStringLiteral("2. 2014年8月1日至2014年12月31日，共153天，按日万分之一点七五"
                                             "计算：100000×0.0175%×153＝2677.50元"));
-    QCOMPARE(lines.value(7), QStringLiteral("合计：22391.67元（大写：二万二千三百九十一元六角七分）"));
+    QCOMPARE(lines.value(7), QStringLiteral("合计：22391.67元（大写：人民币贰万贰仟叁佰玖拾壹元陆角柒分）"));
     QVERIFY(lines.contains(QStringLiteral("利率来源：中国人民银行公布的贷款基准利率。")));
     QVERIFY(text.contains(QStringLiteral("法释〔2014〕8号第七条")));
     QVERIFY(text.contains(QStringLiteral("×日万分之一点七五×迟延履行期间")));

@@ -4,9 +4,11 @@
 # clang-14 and libclang-rt-14-dev (libFuzzer and the sanitizer runtimes of
 # that clang) build the fuzz targets of fuzz/run.sh. ca-certificates lets the
 # update reach an https server (Qt's OpenSSL backend checks it against them).
+# poppler-utils (pdftotext, pdffonts, pdftoppm) reads back the printed sheets.
 PELLUMO_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev libgmp-dev xvfb xauth
                   fonts-noto-cjk fonts-wqy-microhei fonts-arphic-uming
-                  desktop-file-utils appstream clang-14 libclang-rt-14-dev ca-certificates)
+                  desktop-file-utils appstream clang-14 libclang-rt-14-dev ca-certificates
+                  poppler-utils)
 
 ensure_packages() {
     local missing=() package

@@ -102,10 +102,10 @@ void AcceptanceFeePage::showFees(const Money &x, const BaseAmounts &amounts)
         divorce = HalfFee(divorce);
         personalityRights = HalfFee(personalityRights);
     }
-    const bool wordsForm = m_ui->ComboBox2->currentIndex() == 1;
-    m_ui->SpeedButton3->setText(FeeText(property, wordsForm));
-    m_ui->SpeedButton5->setText(FeeText(divorce, wordsForm));
-    m_ui->SpeedButton6->setText(FeeText(personalityRights, wordsForm));
+    const FeeForm form = FeeFormOf(m_ui->ComboBox2);
+    m_ui->SpeedButton3->setText(FeeText(property, form));
+    m_ui->SpeedButton5->setText(FeeText(divorce, form));
+    m_ui->SpeedButton6->setText(FeeText(personalityRights, form));
 }
 
 BaseAmounts AcceptanceFeePage::readAndShowBaseAmounts()

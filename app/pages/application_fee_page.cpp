@@ -57,10 +57,10 @@ void ApplicationFeePage::Button2Click()
 void ApplicationFeePage::showFees(const Money &x)
 {
     m_ui->Label25->setText(MoneyToChinese(x));
-    const bool wordsForm = m_ui->ComboBox3->currentIndex() == 1;
-    m_ui->SpeedButton4->setText(FeeText(ExecutionFee(x), wordsForm));
-    m_ui->SpeedButton7->setText(FeeText(PreservationFee(x), wordsForm));
-    m_ui->SpeedButton8->setText(FeeText(PaymentOrderFee(x), wordsForm));
+    const FeeForm form = FeeFormOf(m_ui->ComboBox3);
+    m_ui->SpeedButton4->setText(FeeText(ExecutionFee(x), form));
+    m_ui->SpeedButton7->setText(FeeText(PreservationFee(x), form));
+    m_ui->SpeedButton8->setText(FeeText(PaymentOrderFee(x), form));
 }
 
 void ApplicationFeePage::Image4Click()

@@ -66,9 +66,29 @@ void CalculateFromAmount(QLineEdit *field, const std::function<void(const Money 
     }
 }
 
-QString FeeText(const Money &fee, bool wordsForm)
+FeeForm FeeFormOf(const QComboBox *choice)
 {
-    return wordsForm ? MoneyToChinese(fee) : MoneyToFigures(fee);
+    switch (choice->currentIndex()) {
+    case 1:
+        return FeeForm::Words;
+    case 2:
+        return FeeForm::Capitals;
+    default:
+        return FeeForm::Figures;
+    }
+}
+
+QString FeeText(const Money &fee, FeeForm form)
+{
+    switch (form) {
+    case FeeForm::Words:
+        return MoneyToChinese(fee);
+    case FeeForm::Capitals:
+        return MoneyToRmbCapitals(fee);
+    case FeeForm::Figures:
+        break;
+    }
+    return MoneyToFigures(fee);
 }
 
 } // namespace pellumo

@@ -30,7 +30,15 @@ void EnableWhileFilled(const QLineEdit *field, const QList<QComboBox *> &choices
 // emptied and nothing is reported.
 void CalculateFromAmount(QLineEdit *field, const std::function<void(const Money &amount)> &showResults);
 
-// A fee in the form the page's drop-down chose: figures or words.
-QString FeeText(const Money &fee, bool wordsForm);
+// The forms of a fee page's drop-down, by item index: figures ("小写金额"),
+// common numerals ("大写金额") and the banks' capitals ("人民币大写", without
+// the prefix 人民币, which the voucher prints).
+enum class FeeForm { Figures = 0, Words = 1, Capitals = 2 };
+
+// The form a drop-down's current item names.
+FeeForm FeeFormOf(const QComboBox *choice);
+
+// A fee in the form the page's drop-down chose.
+QString FeeText(const Money &fee, FeeForm form);
 
 } // namespace pellumo

@@ -1,10 +1,13 @@
 #include "app/pages/interest_in_force_page.h"
 
+#include "app/pages/segmented_interest_sheet.h"
+#include "app/printing/sheet_actions.h"
 #include "app/services/result_clipboard.h"
 #include "app/services/settings_files.h"
 #include "app/widgets/amount_fields.h"
 #include "app/widgets/result_memo.h"
 #include "app/window/window_styles.h"
+#include "dates/official_calendar_update.h"
 #include "interest/rate_history_file.h"
 #include "money/money.h"
 #include "ui_interest_in_force_page.h"
@@ -51,7 +54,8 @@ RateBasis BasisAt(int index)
 InterestInForcePage::InterestInForcePage(const PageServices &services, QWidget *parent)
     : Page(services, parent), m_ui(std::make_unique<Ui::InterestInForcePage>()),
       m_history(std::make_unique<RateHistoryFile>(
-          services.settingsFiles->pathForReading(QString::fromLatin1(RateHistoryFileName))))
+          services.settingsFiles->pathForReading(QString::fromLatin1(RateHistoryFileName)))),
+      m_calendar(services.settingsFiles->pathForReading(QLatin1String(InstalledOfficialCalendarName)))
 {
     {
         const StylesWhileBuilding styles;
@@ -60,10 +64,12 @@ InterestInForcePage::InterestInForcePage(const PageServices &services, QWidget *
     SetUpResultMemo(m_ui->MemoSegments);
     m_ui->EditPrincipal->setValidator(new QRegularExpressionValidator(PrincipalPattern, m_ui->EditPrincipal));
     m_ui->EditMultiplier->setValidator(new QRegularExpressionValidator(MultiplierPattern, m_ui->EditMultiplier));
-    // Until there is a result to copy, the button reads as disabled.
-    QPalette copyColours = m_ui->SpeedButtonCopy->palette();
-    copyColours.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::gray);
-    m_ui->SpeedButtonCopy->setPalette(copyColours);
+    // Until there is a result to copy or print, the buttons read as disabled.
+    for (QToolButton *button : {m_ui->SpeedButtonCopy, m_ui->SpeedButtonPrint, m_ui->SpeedButtonExportPdf}) {
+        QPalette colours = button->palette();
+        colours.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::gray);
+        button->setPalette(colours);
+    }
 
     // Set before the bindings exist, so that nothing is calculated at start.
     const QDate today = QDate::currentDate();
@@ -79,6 +85,8 @@ InterestInForcePage::InterestInForcePage(const PageServices &services, QWidget *
     bind(m_ui->EditMultiplier, &QLineEdit::textChanged, &InterestInForcePage::InputChange);
     bind(m_ui->ComboBoxDaysPerYear, &QComboBox::currentIndexChanged, &InterestInForcePage::InputChange);
     bind(m_ui->SpeedButtonCopy, &QToolButton::clicked, &InterestInForcePage::SpeedButtonCopyClick);
+    BindSheetButtons(m_ui->SpeedButtonPrint, m_ui->SpeedButtonExportPdf, services, [this] { return shownSheet(); },
+                     SheetButtonOptions{.askCaseDetails = true});
 }
 
 InterestInForcePage::~InterestInForcePage() = default;
@@ -132,7 +140,20 @@ void InterestInForcePage::InputChange()
     m_shownRequest = request;
     m_shownResult = result;
     m_shownKnownThrough = history.knownThrough;
-    m_ui->SpeedButtonCopy->setEnabled(result.outcome == SegmentedInterest::Outcome::Complete);
+    m_shownHistoryVersion = history.version;
+    const bool complete = result.outcome == SegmentedInterest::Outcome::Complete;
+    m_ui->SpeedButtonCopy->setEnabled(complete);
+    m_ui->SpeedButtonPrint->setEnabled(complete);
+    m_ui->SpeedButtonExportPdf->setEnabled(complete);
+}
+
+std::optional<CalculationSheet> InterestInForcePage::shownSheet()
+{
+    if (m_shownResult.outcome != SegmentedInterest::Outcome::Complete)
+        return std::nullopt;
+    m_calendar.refresh();
+    const SegmentedInterestData data{m_shownHistoryVersion, m_shownKnownThrough, m_calendar.calendar().version()};
+    return SegmentedInterestSheet(m_shownRequest, m_shownResult, data, QDate::currentDate());
 }
 
 void InterestInForcePage::SpeedButtonCopyClick()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/pages/official_calendar_source.h"
 #include "app/pages/page.h"
+#include "app/printing/calculation_sheet.h"
 #include "interest/segmented_interest_text.h"
 
 #include <QDate>
@@ -17,7 +19,8 @@ class RateHistoryFile;
 // The page "分段计息": interest on a sum between two days, segment by segment
 // at the rates in force on each day (按同期利率分段计息), or the doubled
 // part of the debt interest for delayed performance under 法释〔2014〕8号,
-// with a button that copies the whole calculation as text.
+// with a button that copies the whole calculation as text and two that print
+// it (打印…, 导出PDF…), after asking for the 案号 and the 当事人.
 //
 // The amount field takes digits with at most two decimals. While it is empty
 // or holds an unfinished text (a lone "."), and while the multiplier is not a
@@ -36,6 +39,8 @@ private:
     void SpeedButtonCopyClick();
 
     bool doubledDelay() const;
+    // The sheet of the calculation on screen; nothing while there is none.
+    std::optional<CalculationSheet> shownSheet();
 
     std::unique_ptr<Ui::InterestInForcePage> m_ui;
     std::unique_ptr<RateHistoryFile> m_history;
@@ -44,6 +49,9 @@ private:
     SegmentedInterestRequest m_shownRequest;
     SegmentedInterest m_shownResult;
     QDate m_shownKnownThrough;
+    int m_shownHistoryVersion = 0;
+    // Only named on the sheet: the data versions it lists.
+    OfficialCalendarSource m_calendar;
 };
 
 } // namespace pellumo
