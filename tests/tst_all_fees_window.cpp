@@ -76,6 +76,7 @@ private Q_SLOTS:
     void enterEmptiesTheAmountForANewOne();
     void copyPutsTheWholeCalculationOnTheClipboard();
     void sheetOfTheFee();
+    void exportPdfWritesTheSheet();
     void feePageButtonOpensTheWindow_data();
     void feePageButtonOpensTheWindow();
     void baseAmountsAreOneSettingWithTheAcceptancePage();
@@ -280,12 +281,34 @@ void AllFeesWindowTest::sheetOfTheFee()
     for (const QStringList &row : sheet.tables[0].rows)
         amounts << row.value(1);
     // The lines that quote an article carry no amount.
-    QCOMPARE(amounts, (QStringList{QString(), QStringLiteral("50.00元"), QStringLiteral("2250.00元"), QString(),
-                                   QStringLiteral("-1150.00元")}));
+    QCOMPARE(amounts, (QStringList{QString(), QStringLiteral("50.00元"), QStringLiteral("2250.00元"),
+                                   QString(), QStringLiteral("-1150.00元")}));
     QCOMPARE(sheet.totalLabel, QStringLiteral("应交案件受理费"));
     QCOMPARE(sheet.total, Money(1150));
-    QCOMPARE(sheet.legalBasis, QStringList{QStringLiteral("《诉讼费用交纳办法》第十三条第（一）项、第十五条")});
+    QCOMPARE(sheet.legalBasis,
+             QStringList{QStringLiteral("《诉讼费用交纳办法》第十三条第（一）项、第十五条")});
     QCOMPARE(sheet.choices, QStringList{QStringLiteral("以调解方式结案或者当事人申请撤诉（第十五条）")});
+}
+
+// 导出PDF… through the file dialog it is given: nothing to print while a
+// message stands in place of the fee, then a PDF of the fee on screen.
+void AllFeesWindowTest::exportPdfWritesTheSheet()
+{
+    Window window;
+    window.open();
+    window.choose(FeeKind::Property);
+    const QString pdf = window.filePath(QStringLiteral("fee.pdf"));
+    auto *exportPdf = window.control<QPushButton>(QStringLiteral("exportPdfButton"));
+    window.fileDialogs.answers << pdf;
+    QTest::mouseClick(exportPdf, Qt::LeftButton);
+    QCOMPARE(window.boxes.boxes.size(), 1);
+    QVERIFY(!QFile::exists(pdf));
+
+    window.type(QStringLiteral("100000"));
+    QTest::mouseClick(exportPdf, Qt::LeftButton);
+    QCOMPARE(window.fileDialogs.asked.size(), 1);
+    QVERIFY(window.fileDialogs.asked[0].offered.contains(QStringLiteral("诉讼费用计算")));
+    QVERIFY(ReadBytes(pdf).startsWith("%PDF"));
 }
 
 void AllFeesWindowTest::feePageButtonOpensTheWindow_data()

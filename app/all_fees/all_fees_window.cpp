@@ -3,6 +3,7 @@
 #include "app/all_fees/fee_kinds.h"
 #include "app/dialogs/local_standards_dialog.h"
 #include "app/pages/fee_amount.h"
+#include "app/printing/sheet_actions.h"
 #include "app/services/result_clipboard.h"
 #include "app/widgets/amount_fields.h"
 #include "app/window/window_styles.h"
@@ -68,6 +69,7 @@ AllFeesWindow::AllFeesWindow(const PageServices &services, FeeKind initialKind, 
     bind(m_ui->copyButton, &QPushButton::clicked, &AllFeesWindow::copyButtonClick);
     bind(m_ui->localStandardsButton, &QPushButton::clicked, &AllFeesWindow::localStandardsButtonClick);
     bind(m_ui->closeButton, &QPushButton::clicked, &AllFeesWindow::closeButtonClick);
+    BindSheetButtons(m_ui->printButton, m_ui->exportPdfButton, services, [this] { return sheet(); });
 
     selectKind(initialKind);
     m_ui->amountEdit->setFocus();
