@@ -91,7 +91,7 @@ void AllFeesWindow::fillKindList()
             bold.setBold(true);
             group->setFont(0, bold);
         }
-        auto *item = new QTreeWidgetItem(group, QStringList{FeeKindName(kind), FeeKindArticle(kind)});
+        auto *item = new QTreeWidgetItem(group, QStringList{FeeKindName(kind), FeeKindCitation(kind)});
         item->setData(0, KindRole, static_cast<int>(kind));
     }
     list->expandAll();

@@ -14,7 +14,7 @@ QString Yuan(const Money &amount)
 
 QString KindText(FeeKind kind)
 {
-    return QStringLiteral("%1（%2，%3）").arg(FeeKindName(kind), FeeGroupName(kind), FeeKindArticle(kind));
+    return QStringLiteral("%1（%2，%3）").arg(FeeKindName(kind), FeeGroupName(kind), FeeKindCitation(kind));
 }
 
 }  // namespace

@@ -1,14 +1,11 @@
 #pragma once
 // How the window 全部收费项目 lists the kinds of the fee schedule: under the
-// two headings of the Measures, each with the article and item it comes from.
+// two headings of the Measures (each with FeeKindCitation beside it).
 #include "fees/fee_schedule.h"
 
 #include <QString>
 
 namespace pellumo {
-
-// "第十三条第（一）项", "第十四条第（七）项第1目", "第八条".
-QString FeeKindArticle(FeeKind kind);
 
 // 案件受理费 or 申请费.
 QString FeeGroupName(FeeKind kind);
