@@ -538,6 +538,11 @@ QString FeeKindName(FeeKind kind)
     return RowOf(kind).name;
 }
 
+QString FeeKindCitation(FeeKind kind)
+{
+    return RowOf(kind).rules.first().citation;
+}
+
 bool IsApplicationFee(FeeKind kind)
 {
     return RowOf(kind).application;

@@ -62,6 +62,10 @@ QList<FeeKind> AllFeeKinds();
 // The name of the kind as a list shows it ("财产案件", "申请支付令").
 QString FeeKindName(FeeKind kind);
 
+// Where the kind stands in the Measures: "第十三条第（一）项",
+// "第十四条第（七）项第1目", "第八条".
+QString FeeKindCitation(FeeKind kind);
+
 // True for the application fees of 第十四条 (申请费), false for the case
 // acceptance fees (案件受理费) of 第八条, 第十三条, 第十七条 and 第十九条.
 bool IsApplicationFee(FeeKind kind);

@@ -168,6 +168,11 @@ QString RateBasisName(RateBasis basis)
     return QStringLiteral("按期限");
 }
 
+QString LongDayText(const QDate &day)
+{
+    return DayText(day);
+}
+
 QStringList SegmentedInterestNotes(const SegmentedInterestRequest &request, const SegmentedInterest &result,
                                    const QDate &knownThrough)
 {

@@ -34,6 +34,9 @@ SegmentedInterest CalculateSegmentedInterest(const SegmentedInterestRequest &req
 // "一年期", "五年期以上", "按期限".
 QString RateBasisName(RateBasis basis);
 
+// A day as the texts write it, "2013年1月1日".
+QString LongDayText(const QDate &day);
+
 // The notes a complete result carries, in this order: the rounding note (the
 // shown segments do not add up to the total), the data note ("利率数据截至…")
 // and, for the doubled interest starting before 2009-05-18, the note on the

@@ -1,5 +1,6 @@
 #include "app/pages/acceptance_fee_page.h"
 
+#include "app/all_fees/all_fees_window.h"
 #include "app/dialogs/base_amount_dialog.h"
 #include "app/pages/fee_amount.h"
 #include "app/services/settings_files.h"
@@ -43,6 +44,7 @@ AcceptanceFeePage::AcceptanceFeePage(const PageServices &services, QWidget *pare
     bind(m_ui->ComboBox2, &QComboBox::activated, &AcceptanceFeePage::Button1Click);
     bind(m_ui->SpeedButtonjishu, &QToolButton::clicked, &AcceptanceFeePage::SpeedButtonjishuClick);
     bind(m_ui->Image4, &ClickableLabel::clicked, &AcceptanceFeePage::Image4Click);
+    bind(m_ui->allFeesButton, &QPushButton::clicked, &AcceptanceFeePage::allFeesButtonClick);
     BindResultRows({{m_ui->SpeedButton3, {m_ui->label}},
                     {m_ui->SpeedButton5, {m_ui->Label6, m_ui->Label7}},
                     {m_ui->SpeedButton6, {m_ui->Label4, m_ui->Label33}}},
@@ -53,6 +55,10 @@ AcceptanceFeePage::AcceptanceFeePage(const PageServices &services, QWidget *pare
     m_baseAmountDialog = new TForm2(services.settingsFiles->pathForWriting(BaseAmountsFile()),
                                     services.messageBoxes, window());
     connect(m_baseAmountDialog, &TForm2::baseAmountsSaved, this, &AcceptanceFeePage::ShowBaseAmounts);
+    connect(m_baseAmountDialog, &TForm2::baseAmountsSaved, this, [this] {
+        if (m_allFeesWindow)
+            m_allFeesWindow->settingsChanged();  // its divorce and personality-rights fees use them
+    });
 }
 
 AcceptanceFeePage::~AcceptanceFeePage() = default;
@@ -126,6 +132,21 @@ void AcceptanceFeePage::SpeedButtonjishuClick()
 void AcceptanceFeePage::Image4Click()
 {
     OpenSystemCalculator(*services().shellLauncher);
+}
+
+void AcceptanceFeePage::allFeesButtonClick()
+{
+    const bool first = !m_allFeesWindow;
+    OpenAllFeesWindow(m_allFeesWindow, services(), FeeKind::Property, this);
+    if (first)
+        bind(m_allFeesWindow.data(), &AllFeesWindow::localStandardsSaved,
+             &AcceptanceFeePage::allFeesLocalStandardsSaved);
+}
+
+// The window's dialog saves the divorce and personality-rights base amounts too.
+void AcceptanceFeePage::allFeesLocalStandardsSaved()
+{
+    readAndShowBaseAmounts();
 }
 
 } // namespace pellumo

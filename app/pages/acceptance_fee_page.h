@@ -2,6 +2,8 @@
 
 #include "app/pages/page.h"
 
+#include <QPointer>
+
 #include <memory>
 
 namespace Ui {
@@ -10,6 +12,7 @@ class AcceptanceFeePage;
 
 namespace pellumo {
 
+class AllFeesWindow;
 class Money;
 
 struct BaseAmounts;
@@ -39,11 +42,14 @@ private:
     void SpeedButtonjishuClick();
     void ShowBaseAmounts(const QString &D, const QString &P);
     void Image4Click();
+    void allFeesButtonClick();
+    void allFeesLocalStandardsSaved();
 
     BaseAmounts readAndShowBaseAmounts();
     void showFees(const Money &amount, const BaseAmounts &amounts);
 
     std::unique_ptr<Ui::AcceptanceFeePage> m_ui;
+    QPointer<AllFeesWindow> m_allFeesWindow;
     TForm2 *m_baseAmountDialog = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "app/pages/application_fee_page.h"
 
+#include "app/all_fees/all_fees_window.h"
 #include "app/pages/fee_amount.h"
 #include "app/services/system_calculator.h"
 #include "app/widgets/amount_fields.h"
@@ -27,6 +28,7 @@ ApplicationFeePage::ApplicationFeePage(const PageServices &services, QWidget *pa
     bind(m_ui->Button2, &QPushButton::clicked, &ApplicationFeePage::Button2Click);
     bind(m_ui->ComboBox3, &QComboBox::activated, &ApplicationFeePage::Button2Click);
     bind(m_ui->Image5, &ClickableLabel::clicked, &ApplicationFeePage::Image4Click);
+    bind(m_ui->allFeesButton, &QPushButton::clicked, &ApplicationFeePage::allFeesButtonClick);
     BindResultRows({{m_ui->SpeedButton4, {m_ui->Label18}},
                     {m_ui->SpeedButton7, {m_ui->Label20}},
                     {m_ui->SpeedButton8, {m_ui->Label21}}},
@@ -64,6 +66,11 @@ void ApplicationFeePage::showFees(const Money &x)
 void ApplicationFeePage::Image4Click()
 {
     OpenSystemCalculator(*services().shellLauncher);
+}
+
+void ApplicationFeePage::allFeesButtonClick()
+{
+    OpenAllFeesWindow(m_allFeesWindow, services(), FeeKind::Execution, this);
 }
 
 } // namespace pellumo

@@ -2,6 +2,8 @@
 
 #include "app/pages/page.h"
 
+#include <QPointer>
+
 #include <memory>
 
 namespace Ui {
@@ -10,6 +12,7 @@ class ApplicationFeePage;
 
 namespace pellumo {
 
+class AllFeesWindow;
 class Money;
 
 // The page "申请费": the execution, preservation and payment-order fees of a
@@ -26,10 +29,12 @@ private:
     void Edit7Change();
     void Button2Click();
     void Image4Click();
+    void allFeesButtonClick();
 
     void showFees(const Money &amount);
 
     std::unique_ptr<Ui::ApplicationFeePage> m_ui;
+    QPointer<AllFeesWindow> m_allFeesWindow;
 };
 
 } // namespace pellumo

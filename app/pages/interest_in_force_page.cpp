@@ -1,5 +1,6 @@
 #include "app/pages/interest_in_force_page.h"
 
+#include "app/ledger/execution_ledger_window.h"
 #include "app/pages/segmented_interest_sheet.h"
 #include "app/printing/sheet_actions.h"
 #include "app/services/result_clipboard.h"
@@ -87,6 +88,7 @@ InterestInForcePage::InterestInForcePage(const PageServices &services, QWidget *
     bind(m_ui->SpeedButtonCopy, &QToolButton::clicked, &InterestInForcePage::SpeedButtonCopyClick);
     BindSheetButtons(m_ui->SpeedButtonPrint, m_ui->SpeedButtonExportPdf, services, [this] { return shownSheet(); },
                      SheetButtonOptions{.askCaseDetails = true});
+    bind(m_ui->SpeedButtonLedger, &QToolButton::clicked, &InterestInForcePage::SpeedButtonLedgerClick);
 }
 
 InterestInForcePage::~InterestInForcePage() = default;
@@ -159,6 +161,17 @@ std::optional<CalculationSheet> InterestInForcePage::shownSheet()
 void InterestInForcePage::SpeedButtonCopyClick()
 {
     services().clipboard->copy(SegmentedInterestCopyText(m_shownRequest, m_shownResult, m_shownKnownThrough));
+}
+
+// The ledger computes with the page's rate history. Closing the window only
+// hides it: the case stays until the page goes, and the button brings it back.
+void InterestInForcePage::SpeedButtonLedgerClick()
+{
+    if (!m_ledgerWindow)
+        m_ledgerWindow = new ExecutionLedgerWindow(services(), *m_history, this);
+    m_ledgerWindow->show();
+    m_ledgerWindow->raise();
+    m_ledgerWindow->activateWindow();
 }
 
 } // namespace pellumo

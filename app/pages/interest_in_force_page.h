@@ -6,6 +6,7 @@
 #include "interest/segmented_interest_text.h"
 
 #include <QDate>
+#include <QPointer>
 #include <memory>
 
 namespace Ui {
@@ -14,6 +15,7 @@ class InterestInForcePage;
 
 namespace pellumo {
 
+class ExecutionLedgerWindow;
 class RateHistoryFile;
 
 // The page "分段计息": interest on a sum between two days, segment by segment
@@ -37,6 +39,7 @@ private:
     void ComboBoxCalculationChange();
     void InputChange();
     void SpeedButtonCopyClick();
+    void SpeedButtonLedgerClick();
 
     bool doubledDelay() const;
     // The sheet of the calculation on screen; nothing while there is none.
@@ -52,6 +55,8 @@ private:
     int m_shownHistoryVersion = 0;
     // Only named on the sheet: the data versions it lists.
     OfficialCalendarSource m_calendar;
+    // The window 执行款计算 of this page, once opened: one per page.
+    QPointer<ExecutionLedgerWindow> m_ledgerWindow;
 };
 
 } // namespace pellumo

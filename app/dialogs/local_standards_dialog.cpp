@@ -1,0 +1,134 @@
+#include "app/dialogs/local_standards_dialog.h"
+
+#include "app/dialogs/base_amount_dialog.h"
+#include "app/services/message_boxes.h"
+#include "app/services/settings_files.h"
+#include "app/window/window_styles.h"
+#include "fees/base_amounts.h"
+#include "fees/local_standards.h"
+#include "ui_local_standards_dialog.h"
+
+#include <algorithm>
+
+namespace pellumo {
+namespace {
+
+QString StandardsFile()
+{
+    return QString::fromLatin1(LocalStandardsFileName);
+}
+
+QString BaseAmountsFile()
+{
+    return QString::fromLatin1(BaseAmountsFileName);
+}
+
+}  // namespace
+
+LocalStandardsDialog::LocalStandardsDialog(const SettingsFiles *settingsFiles, MessageBoxes *messageBoxes,
+                                           QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::LocalStandardsDialog>()), m_settingsFiles(settingsFiles),
+      m_messageBoxes(messageBoxes)
+{
+    {
+        const StylesWhileBuilding styles;
+        m_ui->setupUi(this);
+    }
+    using F = LocalStandardField;
+    m_rows = {
+        {F::Divorce, m_ui->divorceLabel, m_ui->divorceEdit, m_ui->divorceRange},
+        {F::PersonalityRights, m_ui->personalityRightsLabel, m_ui->personalityRightsEdit,
+         m_ui->personalityRightsRange},
+        {F::OtherNonProperty, m_ui->otherNonPropertyLabel, m_ui->otherNonPropertyEdit,
+         m_ui->otherNonPropertyRange},
+        {F::IntellectualPropertyNoAmount, m_ui->intellectualPropertyLabel, m_ui->intellectualPropertyEdit,
+         m_ui->intellectualPropertyRange},
+        {F::JurisdictionObjection, m_ui->jurisdictionObjectionLabel, m_ui->jurisdictionObjectionEdit,
+         m_ui->jurisdictionObjectionRange},
+        {F::ExecutionNoAmount, m_ui->executionNoAmountLabel, m_ui->executionNoAmountEdit,
+         m_ui->executionNoAmountRange},
+        {F::MaritimeLimitationFund, m_ui->limitationFundLabel, m_ui->limitationFundEdit,
+         m_ui->limitationFundRange},
+        {F::MaritimeInjunction, m_ui->injunctionLabel, m_ui->injunctionEdit, m_ui->injunctionRange},
+        {F::ShipPrioritySummons, m_ui->shipPrioritySummonsLabel, m_ui->shipPrioritySummonsEdit,
+         m_ui->shipPrioritySummonsRange},
+    };
+    // The names and ranges come from the schedule that checks them.
+    int nameWidth = 0;
+    for (const Row &row : m_rows) {
+        row.name->setText(LocalStandardName(row.field));
+        row.range->setText(QStringLiteral("法定幅度：") + LocalStandardRangeText(row.field));
+        nameWidth = std::max(nameWidth, row.name->sizeHint().width());
+    }
+    // The fields of both groups in one column.
+    for (const Row &row : m_rows)
+        row.name->setMinimumWidth(nameWidth);
+    connect(m_ui->saveButton, &QPushButton::clicked, this, &LocalStandardsDialog::saveButtonClick);
+    connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui->lowerBoundsButton, &QPushButton::clicked, this,
+            &LocalStandardsDialog::lowerBoundsButtonClick);
+}
+
+LocalStandardsDialog::~LocalStandardsDialog() = default;
+
+LocalStandards LocalStandardsDialog::readLocalStandards() const
+{
+    return ReadLocalStandards(m_settingsFiles->pathForReading(StandardsFile()),
+                              m_settingsFiles->pathForReading(BaseAmountsFile()));
+}
+
+void LocalStandardsDialog::loadFromFiles()
+{
+    fill(readLocalStandards());
+}
+
+void LocalStandardsDialog::fill(const LocalStandards &local)
+{
+    for (const Row &row : m_rows)
+        row.edit->setText(MoneyToFigures(LocalStandardAmount(local, row.field)).chopped(3));  // whole yuan
+}
+
+void LocalStandardsDialog::showMessage(const QString &text)
+{
+    m_messageBoxes->show(this, text, QStringLiteral("Pellumo"), MessageBoxes::Icon::None,
+                         MessageBoxes::Buttons::Ok);
+}
+
+// Save: one message per attempt, the fields read in their order; after a
+// message the dialog stays open with the input as the user left it.
+void LocalStandardsDialog::saveButtonClick()
+{
+    LocalStandards local;
+    for (const Row &row : m_rows) {
+        const std::optional<int> amount = ParseBaseAmount(row.edit->text());
+        if (!amount) {
+            row.edit->setFocus();
+            showMessage(
+                QStringLiteral("%1：请输入整数元的金额，操作被退回。").arg(LocalStandardName(row.field)));
+            return;
+        }
+        SetLocalStandardAmount(local, row.field, Money(*amount));
+    }
+    if (const std::optional<LocalStandardsFault> fault = CheckLocalStandards(local)) {
+        for (const Row &row : m_rows) {
+            if (row.field == fault->field)
+                row.edit->setFocus();
+        }
+        showMessage(fault->message + QStringLiteral("，操作被退回。"));
+        return;
+    }
+    if (!WriteLocalStandards(m_settingsFiles->pathForWriting(StandardsFile()),
+                             m_settingsFiles->pathForWriting(BaseAmountsFile()), local)) {
+        showMessage(
+            QStringLiteral("保存失败：无法写入设置文件 %1 和 %2。").arg(StandardsFile(), BaseAmountsFile()));
+        return;
+    }
+    accept();
+}
+
+void LocalStandardsDialog::lowerBoundsButtonClick()
+{
+    fill(LocalStandards());
+}
+
+}  // namespace pellumo
