@@ -60,24 +60,18 @@ QString Describe(const CaseRecord &record)
     const auto d = [](const QDate &v) { return v.toString(Qt::ISODate); };
     const ExecutionCase &c = record.executionCase;
     const GeneralInterest &g = c.generalInterest;
-    QStringList parts{record.caseNumber,
-                      record.parties,
-                      d(c.calculationDay),
-                      QString::number(int(c.order)),
-                      QString::number(g.awarded),
-                      d(g.from),
-                      g.fixedAnnualRatePercent ? m(*g.fixedAnnualRatePercent) : QStringLiteral("-"),
-                      QString::number(int(g.basis)),
-                      m(g.multiplier),
-                      QString::number(g.daysPerYear)};
+    const auto n = [](auto v) { return QString::number(int(v)); };
+    QStringList fields{record.caseNumber, record.parties, d(c.calculationDay), n(c.order), n(g.awarded),
+                       d(g.from), g.fixedAnnualRatePercent ? m(*g.fixedAnnualRatePercent) : QStringLiteral("-"),
+                       n(g.basis), m(g.multiplier), n(g.daysPerYear)};
     for (const DebtItem &item : c.items)
-        parts << item.name << m(item.amount) << QString::number(int(item.kind)) << d(item.lastPerformanceDay)
-              << QString::number(item.inDoubledBase);
+        fields << item.name << m(item.amount) << n(item.kind) << d(item.lastPerformanceDay)
+               << n(item.inDoubledBase);
     for (const Credit &credit : c.credits)
-        parts << d(credit.day) << m(credit.amount);
+        fields << d(credit.day) << m(credit.amount);
     for (const ExcludedPeriod &period : c.excluded)
-        parts << d(period.first) << d(period.last);
-    return parts.join(QLatin1Char('|'));
+        fields << d(period.first) << d(period.last);
+    return fields.join(QLatin1Char('|'));
 }
 
 // The value at a path of keys and indexes ("credits/0/amount") replaced.
@@ -115,7 +109,6 @@ private Q_SLOTS:
     void refused_data();
     void refused();
     void failedSaveKeepsPreviousFile();
-    void saveIntoMissingFolderFails();
 };
 
 // The full record, and one without general interest (its unset day and rate
@@ -196,6 +189,9 @@ void ExecutionCaseFileTest::refused()
     QCOMPARE(ReadBytes(path), bytes);  // reading never touches the file
 }
 
+// A save that fails on a full disk (a lowered file size limit, binding root
+// as well) says so and leaves the previous file, with no temporary file; so
+// does one into a "folder" that is a file.
 void ExecutionCaseFileTest::failedSaveKeepsPreviousFile()
 {
     QTemporaryDir folder;
@@ -204,29 +200,18 @@ void ExecutionCaseFileTest::failedSaveKeepsPreviousFile()
     small.executionCase.calculationDay = Day("2026-12-08");
     QVERIFY(WriteCaseFile(path, small).isEmpty());
     const QByteArray previous = ReadBytes(path);
-    // A lowered limit on the file size fails the save as a full disk does, for
-    // whoever runs the test (root included): room for the small case only.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{}, lowered{};
     getrlimit(RLIMIT_FSIZE, &saved);
-    lowered = {rlim_t(previous.size() + 16), saved.rlim_max};
+    lowered = {rlim_t(previous.size() + 16), saved.rlim_max};  // room for the small case only
     setrlimit(RLIMIT_FSIZE, &lowered);
     const QString error = WriteCaseFile(path, FullRecord());
     setrlimit(RLIMIT_FSIZE, &saved);
     QVERIFY2(error.contains(QStringLiteral("原有文件未作改动")), qPrintable(error));
     QCOMPARE(ReadBytes(path), previous);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);  // no temporary file left
-}
-
-// A folder that is a regular file stops the save for everyone, root included.
-void ExecutionCaseFileTest::saveIntoMissingFolderFails()
-{
-    QTemporaryDir folder;
-    PlaceFile(folder.filePath(QStringLiteral("blocker")), "not a folder");
-    const QString error =
-        WriteCaseFile(folder.filePath(QStringLiteral("blocker/case.pellumo-case")), FullRecord());
-    QVERIFY(!error.isEmpty());
-    QCOMPARE(ReadBytes(folder.filePath(QStringLiteral("blocker"))), QByteArray("not a folder"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    QVERIFY(!WriteCaseFile(path + QStringLiteral("/case.pellumo-case"), FullRecord()).isEmpty());
+    QCOMPARE(ReadBytes(path), previous);
 }
 
 QTEST_GUILESS_MAIN(ExecutionCaseFileTest)

@@ -28,15 +28,10 @@ QDate Day(const char *iso)
     return QDate::fromString(QLatin1String(iso), Qt::ISODate);
 }
 
-DebtItem Item(DebtKind kind, const char *amount, const char *lastPerformanceDay)
+DebtItem Item(const char *amount, const char *lastPerformanceDay, DebtKind kind = DebtKind::Principal)
 {
     return {QStringLiteral("项目"), Exact(QLatin1String(amount)), kind, Day(lastPerformanceDay),
             InDoubledBaseByDefault(kind)};
-}
-
-DebtItem Principal(const char *amount, const char *lastPerformanceDay)
-{
-    return Item(DebtKind::Principal, amount, lastPerformanceDay);
 }
 
 Credit Paid(const char *day, const char *amount)
@@ -76,7 +71,7 @@ QString Join(const QList<Money> &values)
 QString Canon(const char *words)
 {
     QStringList texts;
-    for (const QString &word : QString::fromLatin1(words).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+    for (const QString &word : QString::fromLatin1(words).split(QLatin1Char(' ')))
         texts << (word.count(QLatin1Char('-')) == 2 ? word : Join({Exact(word)}));
     return texts.join(QLatin1Char(' '));
 }
@@ -270,7 +265,7 @@ void ExecutionLedgerTest::ledger_data()
                   std::initializer_list<const char *> credits, const char *owed) {
         QTest::newRow(name) << c << Canon(segments) << Canon(credits) << Canon(owed);
     };
-    const DebtItem principal10k = Principal("10000", "2024-03-31");
+    const DebtItem principal10k = Item("10000", "2024-03-31");
 
     // 04-01..04-30: 30 days × 1.75 (10000 × 0.0175%) = 52.50; the credit pays
     // the principal, then exactly the doubled interest.
@@ -283,7 +278,7 @@ void ExecutionLedgerTest::ledger_data()
     // 1000 of it; 456 left, bearing no interest. The 2025 credit is after the
     // calculation day and left out.
     row("three credits on a principal alone",
-        Case({Principal("100000", "2023-12-31")},
+        Case({Item("100000", "2023-12-31")},
              {Paid("2024-01-31", "30000"), Paid("2024-03-15", "50000"), Paid("2024-06-30", "21000"),
               Paid("2025-02-01", "456")},
              "2024-12-31"),
@@ -295,7 +290,7 @@ void ExecutionLedgerTest::ledger_data()
     // 30.45; 03-01..03-05: both, 5 × 2.10 = 10.50. 7000 pays the one due
     // first and 1000 of the other. 03-06..03-10: 5 × 0.875 = 4.375 → 4.38.
     row("instalments each from their own day",
-        Case({Principal("6000", "2024-02-29"), Principal("6000", "2024-01-31")},
+        Case({Item("6000", "2024-02-29"), Item("6000", "2024-01-31")},
              {Paid("2024-03-05", "7000")}, "2024-03-10"),
         {"2024-02-01 2024-02-29 29 6000 30.45", "2024-03-01 2024-03-05 5 12000 10.5",
          "2024-03-06 2024-03-10 5 5000 4.375"},
@@ -303,7 +298,7 @@ void ExecutionLedgerTest::ledger_data()
 
     // Doubled from 02-01 but not 02-11..02-20: 19 × 1.75 = 33.25. General
     // interest, 3.65% ÷ 365 = 1.00 a day, runs through them: 29.00.
-    ExecutionCase c = Case({Principal("10000", "2024-01-31")}, {}, "2024-02-29");
+    ExecutionCase c = Case({Item("10000", "2024-01-31")}, {}, "2024-02-29");
     c.generalInterest = FixedRate("2024-02-01", "3.65", 365);
     c.excluded = {{Day("2024-02-11"), Day("2024-02-20")}};
     row("an excluded period stops only the doubled interest", c,
@@ -314,7 +309,7 @@ void ExecutionLedgerTest::ledger_data()
     // from 01-01, doubled 1.75 from 02-01. At 03-01: general 61, doubled 52.50.
     // 5000: costs 500, general 61, principal 4439; 5561 left. 30 days: general
     // 16.683 → 16.68; doubled 29.19525 (81.70 in all).
-    c = Case({Principal("10000", "2024-01-31"), Item(DebtKind::LitigationCost, "500", "2024-01-31")},
+    c = Case({Item("10000", "2024-01-31"), Item("500", "2024-01-31", DebtKind::LitigationCost)},
              {Paid("2024-03-01", "5000")}, "2024-03-31");
     c.generalInterest = FixedRate("2024-01-01", "3.6", 360);
     row("costs, general interest, principal", c,
@@ -332,7 +327,7 @@ void ExecutionLedgerTest::ledger_data()
     // interest). 10-01..10-20 at 3.35%: 5.025 × 20 = 100.50; 10-21..10-25 at
     // 3.10%: 4.65 × 5 = 23.25. 10000 pays 123.75 and 9876.25 of principal.
     // 10-26..10-31: 26123.75 × 0.031 × 1.5 ÷ 360 × 6 = 20.2459… → 20.25.
-    c = Case({Principal("36000", "2024-12-31")}, {Paid("2024-10-25", "10000")}, "2024-10-31");
+    c = Case({Item("36000", "2024-12-31")}, {Paid("2024-10-25", "10000")}, "2024-10-31");
     c.generalInterest.awarded = true;
     c.generalInterest.from = Day("2024-10-01");
     c.generalInterest.multiplier = Exact(QStringLiteral("1.5"));
@@ -342,7 +337,7 @@ void ExecutionLedgerTest::ledger_data()
     // 06-01..06-10: 10 × 0.175 = 1.75. 2000 pays 100 + 1000 + 1.75: 898.25
     // over; nothing is owed after, so the next credit is surplus in full.
     row("a credit larger than the debt leaves a surplus",
-        Case({Principal("1000", "2024-05-31"), Item(DebtKind::LitigationCost, "100", "2024-05-31")},
+        Case({Item("1000", "2024-05-31"), Item("100", "2024-05-31", DebtKind::LitigationCost)},
              {Paid("2024-06-10", "2000"), Paid("2024-07-01", "50")}, "2024-12-31"),
         {"2024-06-01 2024-06-10 10 1000 1.75"}, {"100 0 1000 1.75 898.25", "0 0 0 0 50"}, "0 0 0 0 0");
 
@@ -350,7 +345,7 @@ void ExecutionLedgerTest::ledger_data()
     // 360 = 28/9 a day × 31 = 868/9. 08-01..08-05: 8.75; 105.19444… → 105.19
     // at the credit. 08-06..08-20: 15 × 0.875 = 13.125 → 13.13; 118.32.
     row("back before 2014-08-01, credited after",
-        Case({Principal("10000", "2014-06-30")}, {Paid("2014-08-05", "5000")}, "2014-08-20"),
+        Case({Item("10000", "2014-06-30")}, {Paid("2014-08-05", "5000")}, "2014-08-20"),
         {"2014-07-01 2014-07-31 31 10000 868/9", "2014-08-01 2014-08-05 5 10000 8.75",
          "2014-08-06 2014-08-20 15 5000 13.125"},
         {"0 0 5000 0 0"}, "0 0 5000 118.32 5118.32");
@@ -363,7 +358,7 @@ void ExecutionLedgerTest::ledger_data()
         {"0 0 5000 0 0", "0 0 3000 0 0"}, "0 0 2000 24.5 2024.5");
 
     row("the last day of the calendar",
-        Case({Principal("10000", "9999-12-30")}, {}, "9999-12-31"),
+        Case({Item("10000", "9999-12-30")}, {}, "9999-12-31"),
         {"9999-12-31 9999-12-31 1 10000 1.75"}, {}, "0 0 10000 1.75 10001.75");
 }
 
@@ -383,9 +378,9 @@ void ExecutionLedgerTest::ledger()
 void ExecutionLedgerTest::earliestDueIsPaidFirst()
 {
     const ExecutionLedger ledger = ComputeExecutionLedger(
-        Case({Item(DebtKind::Damages, "3000", "2024-06-30"), Principal("5000", "2024-03-31"),
-              Item(DebtKind::LawyerFee, "1000", "2024-01-31"),
-              Item(DebtKind::AppraisalCost, "800", "2024-12-31")},
+        Case({Item("3000", "2024-06-30", DebtKind::Damages), Item("5000", "2024-03-31"),
+              Item("1000", "2024-01-31", DebtKind::LawyerFee),
+              Item("800", "2024-12-31", DebtKind::AppraisalCost)},
              {Paid("2024-01-15", "2000"), Paid("2024-01-20", "5500")}, "2024-01-31"),
         m_history);
     QCOMPARE(ledger.error, QString());
@@ -407,7 +402,7 @@ void ExecutionLedgerTest::earliestDueIsPaidFirst()
 void ExecutionLedgerTest::earlierRuleTakesEachItemsOwnBand()
 {
     const ExecutionLedger ledger = ComputeExecutionLedger(
-        Case({Principal("10000", "2013-06-30"), Principal("20000", "2014-05-31")},
+        Case({Item("10000", "2013-06-30"), Item("20000", "2014-05-31")},
              {}, "2014-08-10"),
         m_history);
     QCOMPARE(ledger.error, QString());
@@ -427,7 +422,7 @@ void ExecutionLedgerTest::refused_data()
     QTest::addColumn<QString>("message");
 
     ExecutionCase good =
-        Case({Principal("10000", "2024-03-31"), Item(DebtKind::Damages, "500", "2024-03-31")},
+        Case({Item("10000", "2024-03-31"), Item("500", "2024-03-31", DebtKind::Damages)},
              {Paid("2024-05-01", "100"), Paid("2024-06-01", "100"), Paid("2024-07-01", "100")}, "2024-12-31");
     good.excluded = {{Day("2024-08-01"), Day("2024-08-31")}, {Day("2024-10-01"), Day("2024-10-31")}};
     QVERIFY(ComputeExecutionLedger(good, m_history).error.isEmpty());
@@ -468,7 +463,8 @@ void ExecutionLedgerTest::refused_data()
             c.generalInterest.basis = RateBasis::ByTerm;
         },
         "一般债务利息：分次清偿时没有一个确定的期间可定利率档次，请选择一年期或五年期以上的利率。");
-    row("general interest times zero", [](C c) { c.generalInterest = FixedRate("2024-01-01", "4", 360, "0"); },
+    row("general interest times zero",
+        [](C c) { c.generalInterest = FixedRate("2024-01-01", "4", 360, "0"); },
         "一般债务利息：倍数必须大于零。");
     row("a year of 300 days", [](C c) { c.generalInterest = FixedRate("2024-01-01", "4", 300); },
         "一般债务利息：每年天数只能是360或365。");
@@ -558,9 +554,9 @@ void ExecutionLedgerTest::propertiesOfGeneratedCases()
         std::reverse(reordered.credits.begin(), reordered.credits.end());
         const int wholeFen = int(mpq_class(c.credits[k].amount.exact() * 100).get_num().get_si());
         if (wholeFen > 1) {
-            const Money part = Money::fraction(long(generator.random().bounded(1, wholeFen)), 100);
-            reordered.credits.append({c.credits[k].day, part});
-            reordered.credits[c.credits.size() - 1 - k].amount -= part;
+            const Money piece = Money::fraction(long(generator.random().bounded(1, wholeFen)), 100);
+            reordered.credits.append({c.credits[k].day, piece});
+            reordered.credits[c.credits.size() - 1 - k].amount -= piece;
         }
         const ExecutionLedger same = ComputeExecutionLedger(reordered, m_history);
         QCOMPARE(Owed(same), Owed(ledger));
@@ -575,11 +571,11 @@ void ExecutionLedgerTest::propertiesOfGeneratedCases()
 // the window recomputes.
 void ExecutionLedgerTest::hundredCreditsOverThirtyYears()
 {
-    ExecutionCase c = Case({Principal("1000000", "1999-12-31"),
-                            Principal("500000", "2001-06-30"),
-                            Principal("500000", "2003-06-30"),
-                            Item(DebtKind::Damages, "80000", "1999-12-31"),
-                            Item(DebtKind::LitigationCost, "13800", "1999-12-31")},
+    ExecutionCase c = Case({Item("1000000", "1999-12-31"),
+                            Item("500000", "2001-06-30"),
+                            Item("500000", "2003-06-30"),
+                            Item("80000", "1999-12-31", DebtKind::Damages),
+                            Item("13800", "1999-12-31", DebtKind::LitigationCost)},
                            {}, "2029-12-31");
     c.generalInterest.awarded = true;
     c.generalInterest.from = Day("2000-01-01");

@@ -23,7 +23,7 @@ Money Decimal(const char *text)
 
 // 100000 principal and 2300 court fees due 2024-12-31; 50000 paid on
 // 2025-03-01; owed at the end of 2025-03-31.
-CaseRecord PaidInPart()
+CaseRecord OneCreditCase()
 {
     CaseRecord record;
     record.caseNumber = QStringLiteral("（2025）京0105执100号");
@@ -62,7 +62,7 @@ private Q_SLOTS:
 // 03-02 to 03-31: 30 days on 52300: 274.575 → 274.58.
 void ExecutionLedgerTextTest::caseWorkedByHand()
 {
-    const QString text = TextOf(PaidInPart());
+    const QString text = TextOf(OneCreditCase());
     const QStringList lines = text.split(QLatin1Char('\n'));
     QCOMPARE(lines.first(), QStringLiteral("执行款计算"));
     for (const QString &line : {
@@ -121,7 +121,7 @@ void ExecutionLedgerTextTest::whatTheTextSays()
 {
     QFETCH(Change, change);
     QFETCH(QString, fragment);
-    CaseRecord record = PaidInPart();
+    CaseRecord record = OneCreditCase();
     change(record.executionCase);
     const QString text = TextOf(record);
     QVERIFY2(fragment.isEmpty() ? text.isEmpty() : text.contains(fragment), qPrintable(text));

@@ -35,7 +35,7 @@ QDate Day(const char *iso)
 // 2025-01-01, 50000 paid 2025-03-01, owed on 03-31. To 03-01 (60 days):
 // general 1000.00, doubled 1050.00; 50000 pays 2300 + 1000 + 46700, 53300
 // left. 30 days: general 266.50, doubled 279.825 → 279.83. 54896.33 owed.
-CaseRecord PaidInPart()
+CaseRecord OneCreditCase()
 {
     CaseRecord record;
     record.caseNumber = QStringLiteral("（2025）京0105执100号");
@@ -51,11 +51,11 @@ CaseRecord PaidInPart()
     return record;
 }
 
-const QString PaidInPartTotal = QStringLiteral("合计尚欠：54896.33元");
+const QString OneCreditCaseTotal = QStringLiteral("合计尚欠：54896.33元");
 
-// The window opened from the page, showing PaidInPart unless told not to.
+// The window opened from the page, showing OneCreditCase unless told not to.
 struct Window {
-    explicit Window(bool paidInPart = true)
+    explicit Window(bool oneCreditCase = true)
     {
         page = &fixture.open();
         fixture.control<QToolButton>(QStringLiteral("SpeedButtonLedger"))->click();
@@ -63,8 +63,8 @@ struct Window {
         if (!window || !QTest::qWaitForWindowExposed(window))
             qFatal("the window 执行款计算 did not open");
         QApplication::setActiveWindow(window);
-        if (paidInPart)
-            window->showCase(PaidInPart());
+        if (oneCreditCase)
+            window->showCase(OneCreditCase());
     }
 
     template <typename T>
@@ -100,11 +100,8 @@ struct Window {
 
     void typeInto(QWidget *edit, const QString &text) const
     {
-        auto *editor = qobject_cast<QLineEdit *>(edit);
-        if (!editor)
-            qFatal("no text editor");
-        editor->selectAll();
-        QTest::keyClicks(editor, text);
+        qobject_cast<QLineEdit *>(edit)->selectAll();
+        QTest::keyClicks(edit, text);
     }
 
     void typeIntoCell(const char *table, int row, int column, const QString &text) const
@@ -214,7 +211,7 @@ void ExecutionLedgerWindowTest::eachEditRecomputes()
 {
     QFETCH(Edit, edit);
     Window w;
-    QCOMPARE(w.total(), PaidInPartTotal);
+    QCOMPARE(w.total(), OneCreditCaseTotal);
     edit(w);
     QVERIFY2(w.showsResult(), qPrintable(w.message()));
     QTEST(w.total(), "total");
@@ -255,8 +252,8 @@ void ExecutionLedgerWindowTest::rowsAddedAndRemoved()
         w.keyOnTable(table, added, Qt::Key_Delete);
     else
         w.click(remove);
-    QCOMPARE(w.onScreen(), CaseFileBytes(PaidInPart()));
-    QCOMPARE(w.total(), PaidInPartTotal);
+    QCOMPARE(w.onScreen(), CaseFileBytes(OneCreditCase()));
+    QCOMPARE(w.total(), OneCreditCaseTotal);
 }
 
 // A new credit row holds no amount yet: the message names it in place of the
@@ -306,8 +303,8 @@ void ExecutionLedgerWindowTest::saveAndOpenThroughTheDialogs()
     QCOMPARE(w.onScreen(), changed);
     w.click("ButtonOpen");  // answered Yes
     QCOMPARE(w.fixture.fileDialogs.asked.last().offered, cases.path());
-    QCOMPARE(w.onScreen(), CaseFileBytes(PaidInPart()));
-    QCOMPARE(w.total(), PaidInPartTotal);
+    QCOMPARE(w.onScreen(), CaseFileBytes(OneCreditCase()));
+    QCOMPARE(w.total(), OneCreditCaseTotal);
     QCOMPARE(w.fixture.boxes.boxes.size(), 2);
 
     Window later(false);
@@ -325,7 +322,7 @@ void ExecutionLedgerWindowTest::fileThatFailsChangesNothing_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
 
-    const QByteArray good = CaseFileBytes(PaidInPart());
+    const QByteArray good = CaseFileBytes(OneCreditCase());
     QByteArray damaged = good;
     damaged[good.indexOf("\"credits\"") + 9] = '!';  // the colon after the key
     QByteArray newer = good;
@@ -343,7 +340,7 @@ void ExecutionLedgerWindowTest::fileThatFailsChangesNothing()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     Window w;
-    CaseRecord shown = PaidInPart();
+    CaseRecord shown = OneCreditCase();
     shown.executionCase.credits[0].amount = 40000;
     w.window->showCase(shown);
     const QByteArray before = w.onScreen();
@@ -362,10 +359,10 @@ void ExecutionLedgerWindowTest::fileThatFailsChangesNothing()
     QVERIFY(!QFile::exists(w.fixture.settingsFiles.pathForReading(QStringLiteral("ledger_folder.txt"))));
 }
 
-// The printed sheet, figures as worked out above PaidInPart.
+// The printed sheet, figures as worked out above OneCreditCase.
 void ExecutionLedgerWindowTest::sheetOfTheCase()
 {
-    const CaseRecord record = PaidInPart();
+    const CaseRecord record = OneCreditCase();
     const RateHistory history = BuiltInRateHistory();
     const CalculationSheet sheet =
         ExecutionLedgerSheet(record, ComputeExecutionLedger(record.executionCase, history), history);
