@@ -194,8 +194,8 @@ void CalculationSheetTest::unwritableFolderLeavesNoFile()
     const RecordedBox &box = m_folder.boxes.boxes.first();
     QCOMPARE(box.icon, MessageBoxes::Icon::Error);
     QFETCH(QString, reason);
-    for (const QString &part : {QDir::toNativeSeparators(target), QStringLiteral("无法保存"), reason})
-        QVERIFY2(box.text.contains(part), qPrintable(box.text));
+    for (const QString &expected : {QDir::toNativeSeparators(target), QStringLiteral("无法保存"), reason})
+        QVERIFY2(box.text.contains(expected), qPrintable(box.text));
     QCOMPARE(Entries(root.path()), before);
 }
 

@@ -56,9 +56,9 @@ QStringList Texts(const FeeResult &result)
     return texts;
 }
 
-bool HasStepContaining(const FeeResult &result, const QString &part)
+bool HasStepContaining(const FeeResult &result, const QString &text)
 {
-    return !Texts(result).filter(part).isEmpty();
+    return !Texts(result).filter(text).isEmpty();
 }
 
 QByteArray StepTexts(const FeeResult &result)

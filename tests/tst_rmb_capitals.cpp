@@ -25,13 +25,13 @@ std::optional<qint64> ReadCapitals(QStringView text)
     const qint64 sign = text.startsWith(u'负') ? -1 : 1;
     text = text.mid(sign < 0 ? 1 : 0);
     const qsizetype yuanAt = text.indexOf(u'元');
-    const QStringView integerPart = yuanAt < 0 ? QStringView() : text.left(yuanAt);
+    const QStringView wholeYuan = yuanAt < 0 ? QStringView() : text.left(yuanAt);
     QStringView fraction = yuanAt < 0 ? text : text.mid(yuanAt + 1);
 
     qint64 yi = 0, wan = 0, section = 0, digit = 0;
     bool haveDigit = false;
     QChar previous;
-    for (QChar c : integerPart) {
+    for (QChar c : wholeYuan) {
         const qsizetype d = digits.indexOf(c);
         if (d == 0 && (previous == u'零' || previous.isNull()))
             return std::nullopt;
