@@ -38,7 +38,6 @@ private Q_SLOTS:
     void readsTheWholeFile();
     void damagedFileGivesTheLowerBounds_data();
     void damagedFileGivesTheLowerBounds();
-    void divorceAndPersonalityRightsAreTheBaseAmounts();
     void writeReadsBack();
     void refusedAmountWritesNothing();
     void failedSecondFileRestoresTheFirst();
@@ -59,11 +58,13 @@ void LocalStandardsTest::init()
 void LocalStandardsTest::readsTheWholeFile()
 {
     PlaceFile(m_standards, FullFile);
-    PlaceFile(m_base, "[vrk]\nlihun=200\nrenge=400\n");
+    QVERIFY(WriteBaseAmounts(m_base, 200, 400));  // as the base-amount dialog saves them
     const LocalStandards local = ReadLocalStandards(m_standards, m_base);
     QCOMPARE(Amounts(local), QStringLiteral("200 400 80 800 60 300 8000 2000 3000"));
-    // And the schedule takes them: a maritime injunction now costs 2000.
+    // The schedule takes them: a maritime injunction costs 2000; divorce of
+    // 300000, 200 + (300000 − 200000) × 0.5% = 700.
     QVERIFY(ComputeFee(FeeKind::MaritimeInjunction, std::nullopt, local, Reductions()).fee == 2000);
+    QVERIFY(ComputeFee(FeeKind::Divorce, Money(300000), local, Reductions()).fee == 700);
 }
 
 // Each row spoils one thing of a full file: none of its amounts may be used.
@@ -92,22 +93,6 @@ void LocalStandardsTest::damagedFileGivesTheLowerBounds()
     QCOMPARE(ReadBytes(m_standards), content);
 }
 
-// One setting, two readers: each dialog's save is what the other side uses.
-void LocalStandardsTest::divorceAndPersonalityRightsAreTheBaseAmounts()
-{
-    QVERIFY(WriteBaseAmounts(m_base, 120, 250));
-    LocalStandards local = ReadLocalStandards(m_standards, m_base);
-    QVERIFY(local.divorce == 120 && local.personalityRights == 250);
-    // 120 + (300000 − 200000) × 0.5% = 620
-    QVERIFY(ComputeFee(FeeKind::Divorce, Money(300000), local, Reductions()).fee == 620);
-
-    local.divorce = 300;
-    local.personalityRights = 500;
-    QVERIFY(WriteLocalStandards(m_standards, m_base, local));
-    QCOMPARE(ReadBaseAmounts(m_base).divorce, 300);
-    QCOMPARE(ReadBaseAmounts(m_base).personalityRights, 500);
-}
-
 void LocalStandardsTest::writeReadsBack()
 {
     PlaceFile(m_base, "; the court's note\r\n[money]\r\nx=1\r\n[vrk]\r\nlihun=60\r\n");
@@ -117,7 +102,9 @@ void LocalStandardsTest::writeReadsBack()
         SetLocalStandardAmount(local, field, LocalStandardRange(field).highest);
     QVERIFY(WriteLocalStandards(m_standards, m_base, local));
     QCOMPARE(Amounts(ReadLocalStandards(m_standards, m_base)), Amounts(local));
-    // Every other byte of both files stays.
+    // Divorce and personality rights are the base amounts of setjs.rar; every
+    // other byte of both files stays.
+    QCOMPARE(ReadBaseAmounts(m_base).personalityRights, 500);
     QVERIFY(ReadBytes(m_base).startsWith("; the court's note\r\n[money]\r\nx=1\r\n[vrk]\r\nlihun=300\r\n"));
     QCOMPARE(ReadBytes(m_standards), QByteArray("; preset of the court\r\n[bz]\r\nqita=100\r\nzscq=1000\r\nguanxia=100\r\n"
                                                 "zhixing=500\r\nxianze=10000\r\nqiangzhi=5000\r\ncuigao=5000\r\n"));
