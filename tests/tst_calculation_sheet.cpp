@@ -1,6 +1,5 @@
-// The printed calculation sheet: its PDF read back with the poppler tools
-// (text, pages, fonts), a table longer than a page, a folder that cannot be
-// written, and the two buttons as a window binds them.
+// The printed sheet: its PDF read back with the poppler tools, a table longer
+// than a page, an unwritable folder, and the two buttons as a window binds them.
 
 #include "app/printing/case_details_dialog.h"
 #include "app/printing/sheet_actions.h"
@@ -24,8 +23,7 @@ const QStringList LedgerHeader = {QStringLiteral("序号"), QStringLiteral("还�
                                   QStringLiteral("抵充利息(元)"), QStringLiteral("抵充本金(元)"),
                                   QStringLiteral("尚欠本金(元)")};
 
-// A ledger of `credits` repayments, each row with a text found nowhere else
-// ("第37笔").
+// A ledger of `credits` repayments, each row with its own text ("第37笔").
 CalculationSheet Ledger(int credits)
 {
     CalculationSheet sheet;
@@ -33,8 +31,7 @@ CalculationSheet Ledger(int credits)
     sheet.caseNumber = QStringLiteral("（2026）京0105执1234号");
     sheet.parties = QStringLiteral("申请执行人甲公司，被执行人乙公司");
     sheet.calculationDay = QDate(2026, 12, 8);
-    sheet.inputs = {{QStringLiteral("申请执行标的"), QStringLiteral("200000.00元")},
-                    {QStringLiteral("利息起算日"), QStringLiteral("2024-01-01")}};
+    sheet.inputs = {{QStringLiteral("申请执行标的"), QStringLiteral("200000.00元")}};
     SheetTable table{QStringLiteral("还款及抵充明细"), LedgerHeader, {}};
     for (int i = 1; i <= credits; ++i) {
         table.rows.append({QStringLiteral("第%1笔").arg(i), QDate(2025, 1, 1).addDays(i).toString(Qt::ISODate),
@@ -52,24 +49,20 @@ CalculationSheet Ledger(int credits)
     return sheet;
 }
 
-// The number of pages the footer of page 1 names ("第1页共M页").
-int PageTotal(const QString &firstPage)
-{
-    static const QRegularExpression footer(QStringLiteral("第1页共(\\d+)页"));
-    const QRegularExpressionMatch match = footer.match(firstPage);
-    return match.hasMatch() ? match.captured(1).toInt() : 0;
-}
-
 QStringList Entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-// A window with the two buttons, bound as the ledger and fee windows bind them.
+// A window with the two buttons, bound as the ledger and fee windows bind
+// them, on a folder with no boxes or file dialogs recorded yet.
 struct SheetWindow {
     SheetWindow(TestFolder &folder, std::function<std::optional<CalculationSheet>()> makeSheet,
                 SheetButtonOptions options = {})
+        : folder(folder)
     {
+        folder.boxes.boxes.clear();
+        folder.fileDialogs.asked.clear();
         services.messageBoxes = &folder.boxes;
         services.fileDialogs = &folder.fileDialogs;
         auto *layout = new QVBoxLayout(&window);
@@ -80,6 +73,15 @@ struct SheetWindow {
         BindSheetButtons(print, exportPdf, services, std::move(makeSheet), options);
         window.show();
     }
+
+    // 导出PDF… answered with `path`.
+    void exportTo(const QString &path)
+    {
+        folder.fileDialogs.answers = {path};
+        QTest::mouseClick(exportPdf, Qt::LeftButton);
+    }
+
+    TestFolder &folder;
     PageServices services;
     QWidget window;
     QPushButton *print;
@@ -93,9 +95,8 @@ class CalculationSheetTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void sheetReadsBackAsText();
+    void sheetReadsBackWithItsFontEmbedded();
     void longTableRepeatsItsHeaderOnEveryPage();
-    void chineseFontIsEmbedded();
     void unwritableFolderLeavesNoFile_data();
     void unwritableFolderLeavesNoFile();
     void exportOffersTitleAndDayInLastFolder();
@@ -113,7 +114,7 @@ void CalculationSheetTest::init()
         QSKIP("pdftotext (poppler-utils) is not installed");
 }
 
-void CalculationSheetTest::sheetReadsBackAsText()
+void CalculationSheetTest::sheetReadsBackWithItsFontEmbedded()
 {
     const QString path = m_folder.filePath(QStringLiteral("short.pdf"));
     QCOMPARE(WriteSheetPdf(Ledger(3), path), QString());
@@ -127,20 +128,27 @@ void CalculationSheetTest::sheetReadsBackAsText()
           QStringLiteral("还款先抵充利息，后抵充本金"), QStringLiteral("利率数据第3版，截至2026-11-20"),
           QStringLiteral("本计算结果仅供参考，以人民法院的生效法律文书为准。"), QStringLiteral("第1页共1页")})
         QVERIFY2(text.contains(Squeezed(expected)), qPrintable(expected));
+    // Every font embedded, none a Type 3 bitmap, a Chinese one among them.
+    bool chinese = false;
+    for (const PdfFont &font : PdfFonts(path)) {
+        QVERIFY2(font.embedded && font.type != QLatin1String("Type 3"), qPrintable(font.name));
+        chinese = chinese || font.name.contains(QStringLiteral("UMing")) || font.name.contains(QStringLiteral("MicroHei"));
+    }
+    QVERIFY(chinese);
     // Empty 案号 and 当事人 leave no line behind.
     CalculationSheet anonymous = Ledger(3);
     anonymous.caseNumber.clear();
     anonymous.parties = QStringLiteral("  ");
     QCOMPARE(WriteSheetPdf(anonymous, path), QString());
-    QVERIFY(!PdfText(path).contains(QStringLiteral("案号")));
-    QVERIFY(!PdfText(path).contains(QStringLiteral("当事人")));
+    QVERIFY(!PdfText(path).contains(QStringLiteral("案号")) && !PdfText(path).contains(QStringLiteral("当事人")));
 }
 
 void CalculationSheetTest::longTableRepeatsItsHeaderOnEveryPage()
 {
     const QString path = m_folder.filePath(QStringLiteral("long.pdf"));
     QCOMPARE(WriteSheetPdf(Ledger(100), path), QString());
-    const int pages = PageTotal(PdfText(path, 1));
+    // The footer of page 1 names the number of pages.
+    const int pages = QRegularExpression(QStringLiteral("第1页共(\\d+)页")).match(PdfText(path, 1)).captured(1).toInt();
     QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));  // ~30 rows to an A4 page
 
     QString all;
@@ -164,21 +172,6 @@ void CalculationSheetTest::longTableRepeatsItsHeaderOnEveryPage()
         QCOMPARE(all.count(QStringLiteral("第%1笔").arg(i)), 1);
 }
 
-void CalculationSheetTest::chineseFontIsEmbedded()
-{
-    const QString path = m_folder.filePath(QStringLiteral("fonts.pdf"));
-    QCOMPARE(WriteSheetPdf(Ledger(3), path), QString());
-    const QList<PdfFont> fonts = PdfFonts(path);
-    QVERIFY(!fonts.isEmpty());
-    bool chinese = false;
-    for (const PdfFont &font : fonts) {
-        QVERIFY2(font.embedded, qPrintable(font.name));
-        QVERIFY2(font.type != QLatin1String("Type 3"), qPrintable(font.name));
-        chinese = chinese || font.name.contains(QStringLiteral("UMing")) || font.name.contains(QStringLiteral("MicroHei"));
-    }
-    QVERIFY(chinese);
-}
-
 void CalculationSheetTest::unwritableFolderLeavesNoFile_data()
 {
     QTest::addColumn<QString>("folder");
@@ -194,30 +187,23 @@ void CalculationSheetTest::unwritableFolderLeavesNoFile()
     WriteBytes(QDir(root.path()).filePath(QStringLiteral("notes.txt")), "not a folder");
     const QStringList before = Entries(root.path());
     SheetWindow window(m_folder, [] { return Ledger(3); });
-    m_folder.boxes.boxes.clear();
     const QString target = QDir(root.path()).filePath(folder + QStringLiteral("/执行款计算.pdf"));
-    m_folder.fileDialogs.answers = {target};
-    QTest::mouseClick(window.exportPdf, Qt::LeftButton);
+    window.exportTo(target);
 
     QCOMPARE(m_folder.boxes.boxes.size(), 1);
     const RecordedBox &box = m_folder.boxes.boxes.first();
     QCOMPARE(box.icon, MessageBoxes::Icon::Error);
-    QVERIFY2(box.text.contains(QDir::toNativeSeparators(target)), qPrintable(box.text));
-    QVERIFY2(box.text.contains(QStringLiteral("无法保存")), qPrintable(box.text));
     QFETCH(QString, reason);
-    QVERIFY2(box.text.contains(reason), qPrintable(box.text));
+    for (const QString &expected : {QDir::toNativeSeparators(target), QStringLiteral("无法保存"), reason})
+        QVERIFY2(box.text.contains(expected), qPrintable(box.text));
     QCOMPARE(Entries(root.path()), before);
 }
 
 void CalculationSheetTest::exportOffersTitleAndDayInLastFolder()
 {
     SheetWindow window(m_folder, [] { return Ledger(3); });
-    m_folder.boxes.boxes.clear();
-    m_folder.fileDialogs.asked.clear();
     QTemporaryDir target;
-    // The name typed without its extension gets ".pdf".
-    m_folder.fileDialogs.answers = {QDir(target.path()).filePath(QStringLiteral("给当事人"))};
-    QTest::mouseClick(window.exportPdf, Qt::LeftButton);
+    window.exportTo(QDir(target.path()).filePath(QStringLiteral("给当事人")));  // ".pdf" added
     QCOMPARE(m_folder.fileDialogs.asked.size(), 1);
     QCOMPARE(QFileInfo(m_folder.fileDialogs.asked[0].offered).fileName(), QStringLiteral("执行款计算-2026-12-08.pdf"));
     QVERIFY(m_folder.boxes.boxes.isEmpty());
@@ -269,7 +255,6 @@ void CalculationSheetTest::caseDetailsAreAskedAndPrinted()
     const QString path = QDir(target.path()).filePath(QStringLiteral("a.pdf"));
 
     // Cancelled: no file dialog.
-    m_folder.fileDialogs.asked.clear();
     WhenModal<CaseDetailsDialog>([](CaseDetailsDialog *dialog) { dialog->reject(); });
     QTest::mouseClick(window.exportPdf, Qt::LeftButton);
     QVERIFY(m_folder.fileDialogs.asked.isEmpty());
@@ -279,11 +264,10 @@ void CalculationSheetTest::caseDetailsAreAskedAndPrinted()
         dialog->findChild<QLineEdit *>(QStringLiteral("parties"))->setText(QStringLiteral("原告丙，被告丁"));
         dialog->accept();
     });
-    m_folder.fileDialogs.answers = {path};
-    QTest::mouseClick(window.exportPdf, Qt::LeftButton);
+    window.exportTo(path);
     const QString text = PdfText(path);
-    QVERIFY(text.contains(Squeezed(QStringLiteral("案号：（2026）沪01民初8号"))));
-    QVERIFY(text.contains(Squeezed(QStringLiteral("当事人：原告丙，被告丁"))));
+    QVERIFY(text.contains(Squeezed(QStringLiteral("案号：（2026）沪01民初8号"))) &&
+            text.contains(Squeezed(QStringLiteral("当事人：原告丙，被告丁"))));
 
     // Offered again the next time.
     QString offered;
