@@ -1,6 +1,7 @@
 #include "app/pages/interest_in_force_page.h"
 
 #include "app/ledger/execution_ledger_window.h"
+#include "app/pages/official_calendar_source.h"
 #include "app/pages/segmented_interest_sheet.h"
 #include "app/printing/sheet_actions.h"
 #include "app/services/result_clipboard.h"
@@ -55,8 +56,7 @@ RateBasis BasisAt(int index)
 InterestInForcePage::InterestInForcePage(const PageServices &services, QWidget *parent)
     : Page(services, parent), m_ui(std::make_unique<Ui::InterestInForcePage>()),
       m_history(std::make_unique<RateHistoryFile>(
-          services.settingsFiles->pathForReading(QString::fromLatin1(RateHistoryFileName)))),
-      m_calendar(services.settingsFiles->pathForReading(QLatin1String(InstalledOfficialCalendarName)))
+          services.settingsFiles->pathForReading(QString::fromLatin1(RateHistoryFileName))))
 {
     {
         const StylesWhileBuilding styles;
@@ -153,8 +153,12 @@ std::optional<CalculationSheet> InterestInForcePage::shownSheet()
 {
     if (m_shownResult.outcome != SegmentedInterest::Outcome::Complete)
         return std::nullopt;
-    m_calendar.refresh();
-    const SegmentedInterestData data{m_shownHistoryVersion, m_shownKnownThrough, m_calendar.calendar().version()};
+    if (!m_calendar)
+        m_calendar = std::make_unique<OfficialCalendarSource>(
+            services().settingsFiles->pathForReading(QLatin1String(InstalledOfficialCalendarName)));
+    else
+        m_calendar->refresh();
+    const SegmentedInterestData data{m_shownHistoryVersion, m_shownKnownThrough, m_calendar->calendar().version()};
     return SegmentedInterestSheet(m_shownRequest, m_shownResult, data, QDate::currentDate());
 }
 

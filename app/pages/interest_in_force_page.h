@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/pages/official_calendar_source.h"
 #include "app/pages/page.h"
 #include "app/printing/calculation_sheet.h"
 #include "interest/segmented_interest_text.h"
@@ -16,6 +15,7 @@ class InterestInForcePage;
 namespace pellumo {
 
 class ExecutionLedgerWindow;
+class OfficialCalendarSource;
 class RateHistoryFile;
 
 // The page "分段计息": interest on a sum between two days, segment by segment
@@ -54,7 +54,9 @@ private:
     QDate m_shownKnownThrough;
     int m_shownHistoryVersion = 0;
     // Only named on the sheet: the data versions it lists.
-    OfficialCalendarSource m_calendar;
+    // Read at the first print, for the version the sheet names: the page
+    // itself never needs the calendar.
+    std::unique_ptr<OfficialCalendarSource> m_calendar;
     // The window 执行款计算 of this page, once opened: one per page.
     QPointer<ExecutionLedgerWindow> m_ledgerWindow;
 };
