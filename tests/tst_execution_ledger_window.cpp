@@ -197,15 +197,12 @@ void ExecutionLedgerWindowTest::rowsAddedAndRemoved_data()
     QTest::addColumn<QByteArray>("table");
     QTest::addColumn<QByteArray>("add");     // a button, or none for the Insert key
     QTest::addColumn<QByteArray>("remove");  // a button, or none for the Delete key
-    auto row = [](const char *name, const char *table, const char *add, const char *remove) {
-        QTest::newRow(name) << QByteArray(table) << QByteArray(add) << QByteArray(remove);
-    };
-    row("debt items by buttons", "TableItems", "ButtonAddItem", "ButtonRemoveItem");
-    row("debt items by keys", "TableItems", "", "");
-    row("credits by buttons", "TableCredits", "ButtonAddCredit", "ButtonRemoveCredit");
-    row("credits by keys", "TableCredits", "", "");
-    row("excluded periods by buttons", "TableExcluded", "ButtonAddExcluded", "ButtonRemoveExcluded");
-    row("excluded periods by keys", "TableExcluded", "", "");
+    for (const char *name : {"Item", "Credit", "Excluded"}) {
+        const QByteArray table = "Table" + QByteArray(name) + (name[0] == 'E' ? "" : "s");
+        QTest::addRow("%s by buttons", name)
+            << table << "ButtonAdd" + QByteArray(name) << "ButtonRemove" + QByteArray(name);
+        QTest::addRow("%s by keys", name) << table << QByteArray() << QByteArray();
+    }
 }
 
 // The new row is the current one; removing it gives back the case.
@@ -228,7 +225,6 @@ void ExecutionLedgerWindowTest::rowsAddedAndRemoved()
     else
         w.click(remove);
     QCOMPARE(w.onScreen(), CaseFileBytes(OneCreditCase()));
-    QCOMPARE(w.total(), OneCreditCaseTotal);
 }
 
 // A new credit row holds no amount yet: the message names it in place of the
