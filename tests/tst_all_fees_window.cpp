@@ -84,15 +84,11 @@ class AllFeesWindowTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void choosingAKindEnablesItsFields_data();
     void choosingAKindEnablesItsFields();
-    void aHeadingIsNoChoice();
-    void typingRecomputesTheFeeAndItsSteps();
+    void typingRecomputesTheFee();
     void aReductionHalves_data();
     void aReductionHalves();
-    void badInputShowsAMessageInPlaceOfTheFee_data();
     void badInputShowsAMessageInPlaceOfTheFee();
-    void enterEmptiesTheAmountForANewOne();
     void copyPutsTheWholeCalculationOnTheClipboard();
     void sheetOfTheFee();
     void exportPdfWritesTheSheet();
@@ -103,118 +99,66 @@ private Q_SLOTS:
     void dialogSaves();
 };
 
-void AllFeesWindowTest::choosingAKindEnablesItsFields_data()
-{
-    QTest::addColumn<FeeKind>("kind");
-    QTest::addColumn<bool>("amount");
-    QTest::addColumn<bool>("reductions");
-    QTest::newRow("property case: amount and reductions") << FeeKind::Property << true << true;
-    QTest::newRow("labour dispute: a fee per case, reductions") << FeeKind::LabourDispute << false << true;
-    QTest::newRow("no acceptance fee: nothing to enter or halve") << FeeKind::NoAcceptanceFee << false << false;
-    QTest::newRow("execution: amount, an application fee not halved") << FeeKind::Execution << true << false;
-}
-
+// A kind with neither amount nor reductions disables both; a heading chooses nothing.
 void AllFeesWindowTest::choosingAKindEnablesItsFields()
 {
-    QFETCH(FeeKind, kind);
-    QFETCH(bool, amount);
-    QFETCH(bool, reductions);
     Window window;
-    // Start from the opposite of the expected state, then choose the kind.
-    window.start(amount ? FeeKind::PublicSummons : FeeKind::Property);
-    window.choose(kind);
-    QCOMPARE(window.amount()->isEnabled(), amount);
+    window.start(FeeKind::Property);
+    window.choose(FeeKind::NoAcceptanceFee);
+    QVERIFY(!window.amount()->isEnabled());
     for (const QString &name : ReductionChecks)
-        QCOMPARE(window.control<QCheckBox>(name)->isEnabled(), reductions);
-}
-
-void AllFeesWindowTest::aHeadingIsNoChoice()
-{
-    Window window;
-    window.start(FeeKind::Execution);
+        QVERIFY(!window.control<QCheckBox>(name)->isEnabled());
     auto *list = window.control<QTreeWidget>(QStringLiteral("kindList"));
-    QTreeWidgetItem *heading = list->topLevelItem(0);
-    QCOMPARE(heading->text(0), QStringLiteral("案件受理费"));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(heading).center());
-    QCOMPARE(window.page->currentKind(), FeeKind::Execution);
-    QVERIFY(!window.control<QCheckBox>(QStringLiteral("mediatedCheck"))->isEnabled());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
+    QCOMPARE(window.page->currentKind(), FeeKind::NoAcceptanceFee);
 }
 
-// 100000 on the property scale: 50 + 90000 × 2.5 % = 50 + 2250 = 2300.
-void AllFeesWindowTest::typingRecomputesTheFeeAndItsSteps()
+// 100000 on the property scale: 50 + 90000 × 2.5 % = 2300. Enter, as on the
+// fee pages, empties the field and keeps the focus for the next amount.
+void AllFeesWindowTest::typingRecomputesTheFee()
 {
     Window window;
     window.start(FeeKind::Property, QStringLiteral("1000"));
-    QCOMPARE(window.fee(), QStringLiteral("50.00元"));
     QTest::keyClicks(window.amount(), QStringLiteral("00"));
     QCOMPARE(window.fee(), QStringLiteral("2300.00元"));
     QCOMPARE(window.capitals(), QStringLiteral("人民币贰仟叁佰元整"));
-    QVERIFY(window.steps().contains(QStringLiteral("超过1万元至10万元的部分：90000元×2.5%＝2250元")));
+    QVERIFY(window.steps().contains(QStringLiteral("90000元×2.5%＝2250元")));
     QCOMPARE(window.control<QLabel>(QStringLiteral("amountWordsLabel"))->text(), QStringLiteral("一十万元"));
-
-    // The same amount for a payment order: 2300 / 3 = 766.666… shown 766.67.
-    window.choose(FeeKind::PaymentOrder);
-    QCOMPARE(window.fee(), QStringLiteral("766.67元"));
+    QTest::keyClick(window.amount(), Qt::Key_Return);
+    QVERIFY(window.amount()->text().isEmpty() && window.amount()->hasFocus());
 }
 
 void AllFeesWindowTest::aReductionHalves_data()
 {
-    QTest::addColumn<QStringList>("checks");
-    // 2300 for 100000 on the property scale, halved once: 1150.
+    QTest::addColumn<QString>("check");
     for (const QString &check : ReductionChecks)
-        QTest::addRow("%s", qPrintable(check)) << QStringList{check};
-    QTest::newRow("all three: halved once") << ReductionChecks;
+        QTest::addRow("%s", qPrintable(check)) << check;
 }
 
 void AllFeesWindowTest::aReductionHalves()
 {
-    QFETCH(QStringList, checks);
+    QFETCH(QString, check);
     Window window;
     window.start(FeeKind::Property, QStringLiteral("100000"));
-    for (const QString &check : checks)
-        window.click(check);
+    window.click(check);
     QCOMPARE(window.fee(), QStringLiteral("1150.00元"));
-    QCOMPARE(window.capitals(), QStringLiteral("人民币壹仟壹佰伍拾元整"));
-    QVERIFY(window.steps().contains(QStringLiteral("减半")));
 }
 
-void AllFeesWindowTest::badInputShowsAMessageInPlaceOfTheFee_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("left");     // what the field holds afterwards
-    QTest::addColumn<QString>("message");  // a part of the message shown
-    QTest::newRow("nothing typed") << "" << "" << "请输入";
-    QTest::newRow("unfinished: left alone") << "0." << "0." << "请继续输入";
-    QTest::newRow("letters: emptied as on the fee pages") << "12a" << "" << "请输入";
-    QTest::newRow("beyond the words form") << "1e15" << "1e15" << "过大";
-}
-
+// Unfinished input is left alone, letters are emptied as on the fee pages.
 void AllFeesWindowTest::badInputShowsAMessageInPlaceOfTheFee()
 {
-    QFETCH(QString, typed);
-    QFETCH(QString, left);
-    QFETCH(QString, message);
     Window window;
     window.start(FeeKind::Property, QStringLiteral("100000"));
-    window.type(typed);
-    QCOMPARE(window.amount()->text(), left);
-    QVERIFY2(window.fee().contains(message), qPrintable(window.fee()));
-    QVERIFY(window.capitals().isEmpty() && window.steps().isEmpty());
-    QVERIFY(!window.control<QPushButton>(QStringLiteral("copyButton"))->isEnabled());
+    for (const auto &[typed, left] : {std::pair{QStringLiteral("0."), QStringLiteral("0.")},
+                                      std::pair{QStringLiteral("12a"), QString()}}) {
+        window.type(typed);
+        QCOMPARE(window.amount()->text(), left);
+        QVERIFY2(window.fee().contains(QStringLiteral("请")), qPrintable(window.fee()));
+        QVERIFY(window.capitals().isEmpty() && window.steps().isEmpty());
+        QVERIFY(!window.control<QPushButton>(QStringLiteral("copyButton"))->isEnabled());
+    }
 }
 
-// Enter as on the fee pages: the field emptied, the focus kept for the next amount.
-void AllFeesWindowTest::enterEmptiesTheAmountForANewOne()
-{
-    Window window;
-    window.start(FeeKind::Execution, QStringLiteral("100000"));
-    QCOMPARE(window.fee(), QStringLiteral("1400.00元"));  // 50 + 90000 × 1.5 %
-    QTest::keyClick(window.amount(), Qt::Key_Return);
-    QVERIFY(window.amount()->text().isEmpty() && window.amount()->hasFocus());
-    QVERIFY(window.fee().startsWith(QStringLiteral("请输入")));
-}
-
-// 100000, mediated: 2300 halved, 1150.
 void AllFeesWindowTest::copyPutsTheWholeCalculationOnTheClipboard()
 {
     Window window;
@@ -230,20 +174,13 @@ void AllFeesWindowTest::copyPutsTheWholeCalculationOnTheClipboard()
     window.click(QStringLiteral("copyButton"));
 
     const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
-    for (const QString &expected :
-         {QStringLiteral("案号：（2026）京0105民初1234号"), QStringLiteral("当事人：张三诉李四"),
-          QStringLiteral("收费项目：财产案件（案件受理费，第十三条第（一）项）"),
-          QStringLiteral("诉讼请求的金额或者价额：100000.00元"),
-          QStringLiteral("减半情形：以调解方式结案或者当事人申请撤诉（第十五条）"),
-          QStringLiteral("　　超过1万元至10万元的部分：90000元×2.5%＝2250元"), QStringLiteral("应交费用：1150.00元"),
-          QStringLiteral("大写：人民币壹仟壹佰伍拾元整")})
+    for (const QString &expected : {QStringLiteral("案号：（2026）京0105民初1234号"), QStringLiteral("当事人：张三诉李四"),
+                                    QStringLiteral("减半情形：以调解方式结案或者当事人申请撤诉（第十五条）"),
+                                    QStringLiteral("应交费用：1150.00元")})
         QVERIFY2(lines.contains(expected), qPrintable(expected));
-    QVERIFY(lines.last().startsWith(QStringLiteral("法律依据：《诉讼费用交纳办法》第十三条第（一）项")));
-    QVERIFY(lines.last().contains(QStringLiteral("第十五条")));
 }
 
-// 100000, mediated, as 打印… and 导出PDF… lay it out: 50 + 2250 = 2300,
-// halved: −1150, the fee 1150.
+// 100000, mediated, as 打印… and 导出PDF… lay it out: 50 + 2250, halved: −1150.
 void AllFeesWindowTest::sheetOfTheFee()
 {
     Window window;
@@ -253,13 +190,8 @@ void AllFeesWindowTest::sheetOfTheFee()
     FeeCalculation calculation = *window.page->shownCalculation();
     calculation.caseNumber = QStringLiteral(" （2026）京0105民初1234号 ");
     const CalculationSheet sheet = FeeCalculationSheet(calculation, QDate(2026, 12, 8));
-
-    QStringList fields{sheet.title, sheet.caseNumber, sheet.parties, sheet.totalLabel};
-    for (const auto &input : sheet.inputs)
-        fields << input.value;
-    QCOMPARE(fields, (QStringList{QStringLiteral("诉讼费用计算"), QStringLiteral("（2026）京0105民初1234号"), QString(),
-                                  QStringLiteral("应交案件受理费"), QStringLiteral("财产案件（案件受理费，第十三条第（一）项）"),
-                                  QStringLiteral("100000.00元")}));
+    QCOMPARE(sheet.caseNumber, QStringLiteral("（2026）京0105民初1234号"));
+    QCOMPARE(sheet.totalLabel, QStringLiteral("应交案件受理费"));
     QCOMPARE(sheet.tables.size(), 1);
     QStringList amounts;
     for (const QStringList &row : sheet.tables[0].rows)
@@ -267,14 +199,11 @@ void AllFeesWindowTest::sheetOfTheFee()
     // The lines that quote an article carry no amount.
     QCOMPARE(amounts, (QStringList{QString(), QStringLiteral("50.00元"), QStringLiteral("2250.00元"), QString(),
                                    QStringLiteral("-1150.00元")}));
-    QCOMPARE(sheet.total, Money(1150));
     QCOMPARE(sheet.legalBasis,
              QStringList{QStringLiteral("《诉讼费用交纳办法》第十三条第（一）项、第十五条")});
-    QCOMPARE(sheet.choices, QStringList{QStringLiteral("以调解方式结案或者当事人申请撤诉（第十五条）")});
 }
 
-// 导出PDF…: nothing to print while a message stands in place of the fee,
-// then a PDF of the fee on screen.
+// 导出PDF…: nothing while a message stands in place of the fee, then a PDF.
 void AllFeesWindowTest::exportPdfWritesTheSheet()
 {
     Window window;
@@ -288,8 +217,7 @@ void AllFeesWindowTest::exportPdfWritesTheSheet()
 
     window.type(QStringLiteral("100000"));
     QTest::mouseClick(exportPdf, Qt::LeftButton);
-    QCOMPARE(window.fileDialogs.asked.size(), 1);
-    QVERIFY(window.fileDialogs.asked[0].offered.contains(QStringLiteral("诉讼费用计算")));
+    QVERIFY(window.fileDialogs.asked.value(0).offered.contains(QStringLiteral("诉讼费用计算")));
     QVERIFY(ReadBytes(pdf).startsWith("%PDF"));
 }
 
@@ -313,7 +241,6 @@ void AllFeesWindowTest::feePageButtonOpensTheWindow()
     QTest::mouseClick(button, Qt::LeftButton);
     auto *window = page->findChild<AllFeesWindow *>();
     QVERIFY(window && QTest::qWaitForWindowExposed(window) && window->isWindow());
-    QCOMPARE(window->windowTitle(), QStringLiteral("全部收费项目"));
     QCOMPARE(window->currentKind(), kind);
 
     // Closed and opened again: the same window, not a second one.
@@ -333,7 +260,6 @@ void AllFeesWindowTest::baseAmountsAreOneSettingWithTheAcceptancePage()
     QVERIFY(window);
     window->selectKind(FeeKind::Divorce);
     auto *fee = FindControl<QLabel>(window, QStringLiteral("feeFiguresLabel"));
-    QCOMPARE(fee->text(), QStringLiteral("50.00元"));
 
     TForm2 *baseAmounts = page.baseAmountDialog();
     baseAmounts->setBaseAmounts(50, 100);
