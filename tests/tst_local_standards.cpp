@@ -35,7 +35,6 @@ class LocalStandardsTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void readsTheWholeFile();
     void damagedFileGivesTheLowerBounds_data();
     void damagedFileGivesTheLowerBounds();
     void writeReadsBack();
@@ -53,18 +52,6 @@ void LocalStandardsTest::init()
     QVERIFY(m_dir.isValid());
     m_standards = PlaceFile(m_dir.filePath(QStringLiteral("setbz.rar")), QByteArray());
     m_base = PlaceFile(m_dir.filePath(QStringLiteral("setjs.rar")), QByteArray());
-}
-
-void LocalStandardsTest::readsTheWholeFile()
-{
-    PlaceFile(m_standards, FullFile);
-    QVERIFY(WriteBaseAmounts(m_base, 200, 400));  // as the base-amount dialog saves them
-    const LocalStandards local = ReadLocalStandards(m_standards, m_base);
-    QCOMPARE(Amounts(local), QStringLiteral("200 400 80 800 60 300 8000 2000 3000"));
-    // The schedule takes them: a maritime injunction costs 2000; divorce of
-    // 300000, 200 + (300000 − 200000) × 0.5% = 700.
-    QVERIFY(ComputeFee(FeeKind::MaritimeInjunction, std::nullopt, local, Reductions()).fee == 2000);
-    QVERIFY(ComputeFee(FeeKind::Divorce, Money(300000), local, Reductions()).fee == 700);
 }
 
 // Each row spoils one thing of a full file: none of its amounts may be used.
