@@ -38,7 +38,6 @@ private Q_SLOTS:
     void damagedFileGivesTheLowerBounds_data();
     void damagedFileGivesTheLowerBounds();
     void writeReadsBack();
-    void refusedAmountWritesNothing();
     void failedSecondFileRestoresTheFirst();
 
 private:
@@ -97,22 +96,17 @@ void LocalStandardsTest::writeReadsBack()
                                                 "zhixing=500\r\nxianze=10000\r\nqiangzhi=5000\r\ncuigao=5000\r\n"));
 }
 
-void LocalStandardsTest::refusedAmountWritesNothing()
-{
-    LocalStandards local;
-    local.maritimeLimitationFund = 10001;
-    QVERIFY(!WriteLocalStandards(m_standards, m_base, local));
-    local.maritimeLimitationFund = 1000;
-    local.divorce = Money::fraction(101, 2);  // 50.5: setjs.rar keeps whole yuan
-    QVERIFY(!WriteLocalStandards(m_standards, m_base, local));
-    QVERIFY(!QFile::exists(m_standards));
-    QVERIFY(!QFile::exists(m_base));
-}
-
-// setjs.rar cannot be written (a folder stands in its place): setbz.rar is
-// put back as it was, or not left behind when there was none.
+// A refused amount writes neither file. setjs.rar cannot be written (a folder
+// stands in its place): setbz.rar is put back as it was, or not left behind.
 void LocalStandardsTest::failedSecondFileRestoresTheFirst()
 {
+    LocalStandards refused;
+    refused.maritimeLimitationFund = 10001;
+    QVERIFY(!WriteLocalStandards(m_standards, m_base, refused));
+    refused.maritimeLimitationFund = 1000;
+    refused.divorce = Money::fraction(101, 2);  // 50.5: setjs.rar keeps whole yuan
+    QVERIFY(!WriteLocalStandards(m_standards, m_base, refused));
+    QVERIFY(!QFile::exists(m_standards) && !QFile::exists(m_base));
     QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("setjs.rar")));
     LocalStandards local;
     local.otherNonProperty = 90;
