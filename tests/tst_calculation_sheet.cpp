@@ -100,8 +100,7 @@ private Q_SLOTS:
     void unwritableFolderLeavesNoFile_data();
     void unwritableFolderLeavesNoFile();
     void exportOffersTitleAndDayInLastFolder();
-    void buttonsWithoutResultSaySo();
-    void printOpensThePreview();
+    void buttonsWithAndWithoutResult();
     void caseDetailsAreAskedAndPrinted();
 
 private:
@@ -218,21 +217,17 @@ void CalculationSheetTest::exportOffersTitleAndDayInLastFolder()
     QCOMPARE(Entries(target.path()).size(), 1);
 }
 
-void CalculationSheetTest::buttonsWithoutResultSaySo()
+// Without a result either button says so; with one, 打印… opens the preview.
+void CalculationSheetTest::buttonsWithAndWithoutResult()
 {
-    SheetWindow window(m_folder, [] { return std::optional<CalculationSheet>(); });
-    for (QPushButton *button : {window.print, window.exportPdf}) {
+    SheetWindow empty(m_folder, [] { return std::optional<CalculationSheet>(); });
+    for (QPushButton *button : {empty.print, empty.exportPdf}) {
         m_folder.boxes.boxes.clear();
-        m_folder.fileDialogs.asked.clear();
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(m_folder.boxes.boxes.size(), 1);
         QCOMPARE(m_folder.boxes.boxes[0].icon, MessageBoxes::Icon::Information);
-        QVERIFY(m_folder.fileDialogs.asked.isEmpty());
     }
-}
-
-void CalculationSheetTest::printOpensThePreview()
-{
+    QVERIFY(m_folder.fileDialogs.asked.isEmpty());
     SheetWindow window(m_folder, [] { return Ledger(40); });
     QString title;
     WhenModal<QPrintPreviewDialog>([&title](QPrintPreviewDialog *dialog) {

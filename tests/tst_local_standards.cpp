@@ -35,11 +35,9 @@ class LocalStandardsTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void readsTheWholeFile();
     void damagedFileGivesTheLowerBounds_data();
     void damagedFileGivesTheLowerBounds();
     void writeReadsBack();
-    void refusedAmountWritesNothing();
     void failedSecondFileRestoresTheFirst();
 
 private:
@@ -53,18 +51,6 @@ void LocalStandardsTest::init()
     QVERIFY(m_dir.isValid());
     m_standards = PlaceFile(m_dir.filePath(QStringLiteral("setbz.rar")), QByteArray());
     m_base = PlaceFile(m_dir.filePath(QStringLiteral("setjs.rar")), QByteArray());
-}
-
-void LocalStandardsTest::readsTheWholeFile()
-{
-    PlaceFile(m_standards, FullFile);
-    QVERIFY(WriteBaseAmounts(m_base, 200, 400));  // as the base-amount dialog saves them
-    const LocalStandards local = ReadLocalStandards(m_standards, m_base);
-    QCOMPARE(Amounts(local), QStringLiteral("200 400 80 800 60 300 8000 2000 3000"));
-    // The schedule takes them: a maritime injunction costs 2000; divorce of
-    // 300000, 200 + (300000 − 200000) × 0.5% = 700.
-    QVERIFY(ComputeFee(FeeKind::MaritimeInjunction, std::nullopt, local, Reductions()).fee == 2000);
-    QVERIFY(ComputeFee(FeeKind::Divorce, Money(300000), local, Reductions()).fee == 700);
 }
 
 // Each row spoils one thing of a full file: none of its amounts may be used.
@@ -110,22 +96,17 @@ void LocalStandardsTest::writeReadsBack()
                                                 "zhixing=500\r\nxianze=10000\r\nqiangzhi=5000\r\ncuigao=5000\r\n"));
 }
 
-void LocalStandardsTest::refusedAmountWritesNothing()
-{
-    LocalStandards local;
-    local.maritimeLimitationFund = 10001;
-    QVERIFY(!WriteLocalStandards(m_standards, m_base, local));
-    local.maritimeLimitationFund = 1000;
-    local.divorce = Money::fraction(101, 2);  // 50.5: setjs.rar keeps whole yuan
-    QVERIFY(!WriteLocalStandards(m_standards, m_base, local));
-    QVERIFY(!QFile::exists(m_standards));
-    QVERIFY(!QFile::exists(m_base));
-}
-
-// setjs.rar cannot be written (a folder stands in its place): setbz.rar is
-// put back as it was, or not left behind when there was none.
+// A refused amount writes neither file. setjs.rar cannot be written (a folder
+// stands in its place): setbz.rar is put back as it was, or not left behind.
 void LocalStandardsTest::failedSecondFileRestoresTheFirst()
 {
+    LocalStandards refused;
+    refused.maritimeLimitationFund = 10001;
+    QVERIFY(!WriteLocalStandards(m_standards, m_base, refused));
+    refused.maritimeLimitationFund = 1000;
+    refused.divorce = Money::fraction(101, 2);  // 50.5: setjs.rar keeps whole yuan
+    QVERIFY(!WriteLocalStandards(m_standards, m_base, refused));
+    QVERIFY(!QFile::exists(m_standards) && !QFile::exists(m_base));
     QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("setjs.rar")));
     LocalStandards local;
     local.otherNonProperty = 90;

@@ -131,17 +131,10 @@ void RmbCapitalsTest::capitals_data()
     QTest::newRow("jiao zero, fen not") << "16409.02" << "壹万陆仟肆佰零玖元零贰分";
     QTest::newRow("jiao zero after a non-zero yuan digit") << "325.04" << "叁佰贰拾伍元零肆分";
     QTest::newRow("a typical total") << "21425.83" << "贰万壹仟肆佰贰拾伍元捌角叁分";
-    // Below one yuan there is no yuan to write.
-    QTest::newRow("fen only") << "0.05" << "伍分";
-    QTest::newRow("jiao only") << "0.50" << "伍角";
-    QTest::newRow("zeros across wan to the units") << "100000001" << "壹亿零壹元整";
-    QTest::newRow("qian wan zero after yi") << "100010000" << "壹亿零壹万元整";
-    QTest::newRow("wan yi") << "1000000000000" << "壹万亿元整";
     QTest::newRow("largest amount")
         << "999999999999999.99" << "玖佰玖拾玖万玖仟玖佰玖拾玖亿玖仟玖佰玖拾玖万玖仟玖佰玖拾玖元玖角玖分";
     // 108.625 → 10862.5 fen → 10863 fen, half away from zero.
     QTest::newRow("rounded once to the fen") << "108.625" << "壹佰零捌元陆角叁分";
-    QTest::newRow("negative") << "-3.2" << "负叁元贰角";
     QTest::newRow("negative rounding to zero has no sign") << "-0.001" << "零元整";
     QTest::newRow("10^15 gives the words form's message") << "1e15" << "输入含非数字字符!元";
     QTest::newRow("rounding up to 10^15") << "999999999999999.995" << "输入含非数字字符!元";
