@@ -105,14 +105,14 @@ class ExecutionCaseFileTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void roundTrip();
-    void amountsAreDecimalText();
     void refused_data();
     void refused();
     void failedSaveKeepsPreviousFile();
 };
 
 // The full record, and one without general interest (its unset day and rate
-// come back unset); a file of exactly 1 MiB is still read.
+// come back unset); amounts are kept as typed (0.1 has no double); a file of
+// exactly 1 MiB is still read.
 void ExecutionCaseFileTest::roundTrip()
 {
     QTemporaryDir folder;
@@ -126,16 +126,8 @@ void ExecutionCaseFileTest::roundTrip()
         QCOMPARE(Describe(*reading.record), Describe(record));
     }
     const QByteArray bytes = ReadBytes(path);
+    QVERIFY(bytes.contains("\"0.1\""));
     QVERIFY(ReadCaseFile(PlaceFile(path, bytes + QByteArray(MaxCaseFileSize - bytes.size(), ' '))).record);
-}
-
-// 0.1 has no double; the file keeps what the clerk typed.
-void ExecutionCaseFileTest::amountsAreDecimalText()
-{
-    const QJsonObject root = QJsonDocument::fromJson(CaseFileBytes(FullRecord())).object();
-    QCOMPARE(root[u"credits"][1][u"amount"], QJsonValue(QStringLiteral("0.1")));
-    QCOMPARE(root[u"generalInterest"][u"multiplier"], QJsonValue(QStringLiteral("1.3")));
-    QCOMPARE(root[u"version"], QJsonValue(CaseFileFormatVersion));
 }
 
 void ExecutionCaseFileTest::refused_data()
@@ -150,28 +142,17 @@ void ExecutionCaseFileTest::refused_data()
     const QByteArray good = CaseFileBytes(FullRecord());
     QByteArray damaged = good;
     damaged[good.size() / 2] = '#';
-    QByteArray notUtf8 = good;
-    notUtf8.replace(QStringLiteral("违约金").toUtf8(),
-                    QByteArray("\xce\xa5\xd4\xbc\xbd\xf0"));  // the name in GBK
-
     row("damaged", damaged, "已损坏");
-    row("cut off in the middle", good.left(good.size() / 2), "不完整");
-    row("cut off after the last row", good.left(good.lastIndexOf('}')), "不完整");
-    row("empty", QByteArray(""), "不完整");
-    row("not UTF-8", notUtf8, "已损坏");
+    row("cut off", good.left(good.size() / 2), "不完整");
     row("over 1 MiB", good + QByteArray(MaxCaseFileSize + 1 - good.size(), ' '), "超过1 MiB");
     row("newer format", WithValue("version", 2), "较新版本");
     row("another program's JSON", QByteArray("{\"version\": 1}"), "不是本程序保存的案件文件");
     row("amount as a JSON number", WithValue("credits/0/amount", 30000.5), "第1笔还款的金额缺失或不是文字");
-    row("amount finer than a fen", text("items/1/amount", "0.001"), "第2项债务的金额“0.001”不在允许的范围内");
-    row("negative amount", text("credits/1/amount", "-5"), "第2笔还款的金额“-5”不在允许的范围内");
-    row("amount over a trillion", text("items/0/amount", "1000000000000"), "第1项债务的金额");
+    row("amount out of range", text("credits/1/amount", "-5"), "第2笔还款的金额“-5”不在允许的范围内");
     row("impossible day", text("excluded/0/last", "2021-02-30"), "第1个不计期间的止日不是");
     row("unknown kind", text("items/2/kind", "fine"), "第3项债务的种类不是本程序认识的选项");
-    row("term band of the whole period", text("generalInterest/basis", "by-term"), "利率种类不是本程序认识的选项");
     row("year of 366 days", WithValue("generalInterest/daysPerYear", 366), "每年天数只能是360或365");
     row("zero multiplier", text("generalInterest/multiplier", "0"), "倍数");
-    row("rate over 100%", text("generalInterest/fixedAnnualRatePercent", "100.5"), "固定年利率");
     row("case number of 501 characters", WithValue("caseNumber", QString(501, QChar(0x6267))), "案号超过500个字");
     row("rows missing", WithValue("credits", QJsonValue()), "还款缺失");
 }
