@@ -3,6 +3,7 @@
 // leaves the previous file.
 
 #include "interest/execution_case_file.h"
+#include "tests/ledger_fixtures.h"
 #include "tests/test_files.h"
 
 #include <QDir>
@@ -19,16 +20,6 @@ using namespace pellumo::testing;
 
 namespace {
 
-QDate Day(const char *iso)
-{
-    return QDate::fromString(QLatin1String(iso), Qt::ISODate);
-}
-
-Money Decimal(const char *text)
-{
-    return Money::fromPlainDecimal(QString::fromLatin1(text)).value();
-}
-
 // Every field set, none at its default: a case a field lost in saving or
 // reading cannot pass.
 CaseRecord FullRecord()
@@ -37,17 +28,17 @@ CaseRecord FullRecord()
     record.caseNumber = QStringLiteral("（2024）京0105执1234号");
     record.parties = QStringLiteral("申请执行人：甲公司；被执行人：乙（“丙”）");
     ExecutionCase &c = record.executionCase;
-    c.items = {{QStringLiteral("第一期货款"), Decimal("100000.1"), DebtKind::Principal, Day("2020-01-31"), true},
-               {QStringLiteral("违约金"), Decimal("0.01"), DebtKind::Damages, Day("2020-03-31"), false},
-               {QStringLiteral("案件受理费"), Decimal("999999999999.99"), DebtKind::LitigationCost, Day("2021-12-31"), true},
-               {QString(), Decimal("0"), DebtKind::AppraisalCost, Day("1999-06-10"), false}};
+    c.items = {{QStringLiteral("第一期货款"), Exact("100000.1"), DebtKind::Principal, Day("2020-01-31"), true},
+               {QStringLiteral("违约金"), Exact("0.01"), DebtKind::Damages, Day("2020-03-31"), false},
+               {QStringLiteral("案件受理费"), Exact("999999999999.99"), DebtKind::LitigationCost, Day("2021-12-31"), true},
+               {QString(), Exact("0"), DebtKind::AppraisalCost, Day("1999-06-10"), false}};
     c.generalInterest.awarded = true;
     c.generalInterest.from = Day("2019-08-20");
-    c.generalInterest.fixedAnnualRatePercent = Decimal("4.35");
+    c.generalInterest.fixedAnnualRatePercent = Exact("4.35");
     c.generalInterest.basis = RateBasis::OverFiveYears;
-    c.generalInterest.multiplier = Decimal("1.3");
+    c.generalInterest.multiplier = Exact("1.3");
     c.generalInterest.daysPerYear = 365;
-    c.credits = {{Day("2021-05-10"), Decimal("30000")}, {Day("2022-02-28"), Decimal("0.1")}};
+    c.credits = {{Day("2021-05-10"), Exact("30000")}, {Day("2022-02-28"), Exact("0.1")}};
     c.excluded = {{Day("2021-06-01"), Day("2021-08-31")}};
     c.order = SetOffOrder::CostsPrincipalInterest;
     c.calculationDay = Day("2026-12-08");

@@ -2,6 +2,7 @@
 // input, a day-by-day recount and properties that hold for any case.
 
 #include "interest/execution_ledger.h"
+#include "tests/ledger_fixtures.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -13,20 +14,6 @@ using namespace pellumo;
 Q_DECLARE_METATYPE(pellumo::ExecutionCase)
 
 namespace {
-
-// "868/9", "52.5" or "10000": an exact value.
-Money Exact(const QString &s)
-{
-    const qsizetype slash = s.indexOf(QLatin1Char('/'));
-    if (slash < 0)
-        return Money::fromPlainDecimal(s).value();
-    return Money::fraction(s.first(slash).toLong(), s.sliced(slash + 1).toLong());
-}
-
-QDate Day(const char *iso)
-{
-    return QDate::fromString(QLatin1String(iso), Qt::ISODate);
-}
 
 DebtItem Item(const char *amount, const char *lastPerformanceDay, DebtKind kind = DebtKind::Principal)
 {

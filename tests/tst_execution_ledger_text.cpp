@@ -3,6 +3,7 @@
 // else the text says.
 
 #include "interest/execution_ledger_text.h"
+#include "tests/ledger_fixtures.h"
 
 #include <QTest>
 #include <functional>
@@ -10,11 +11,6 @@
 using namespace pellumo;
 
 namespace {
-
-QDate Day(const char *iso)
-{
-    return QDate::fromString(QLatin1String(iso), Qt::ISODate);
-}
 
 // 100000 principal and 2300 court fees due 2024-12-31; 50000 paid on
 // 2025-03-01; owed at the end of 2025-03-31.
