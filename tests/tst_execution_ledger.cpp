@@ -313,9 +313,7 @@ void ExecutionLedgerTest::ledger_data()
     // 3.10%: 4.65 × 5 = 23.25. 10000 pays 123.75 and 9876.25 of principal.
     // 10-26..10-31: 26123.75 × 0.031 × 1.5 ÷ 360 × 6 = 20.2459… → 20.25.
     c = Case({Item("36000", "2024-12-31")}, {Paid("2024-10-25", "10000")}, "2024-10-31");
-    c.generalInterest.awarded = true;
-    c.generalInterest.from = Day("2024-10-01");
-    c.generalInterest.multiplier = Exact(QStringLiteral("1.5"));
+    c.generalInterest = {true, Day("2024-10-01"), std::nullopt, RateBasis::OneYear, Exact("1.5")};
     row("general interest at the LPR across a fixing", c, {}, {"0 123.75 9876.25 0 0"},
         "0 20.25 26123.75 0 26144");
 
@@ -515,15 +513,10 @@ void ExecutionLedgerTest::propertiesOfGeneratedCases()
 // the window recomputes.
 void ExecutionLedgerTest::hundredCreditsOverThirtyYears()
 {
-    ExecutionCase c = Case({Item("1000000", "1999-12-31"),
-                            Item("500000", "2001-06-30"),
-                            Item("500000", "2003-06-30"),
+    ExecutionCase c = Case({Item("1000000", "1999-12-31"), Item("500000", "2001-06-30"), Item("500000", "2003-06-30"),
                             Item("80000", "1999-12-31", DebtKind::Damages),
-                            Item("13800", "1999-12-31", DebtKind::LitigationCost)},
-                           {}, "2029-12-31");
-    c.generalInterest.awarded = true;
-    c.generalInterest.from = Day("2000-01-01");
-    c.generalInterest.multiplier = Exact(QStringLiteral("1.5"));
+                            Item("13800", "1999-12-31", DebtKind::LitigationCost)}, {}, "2029-12-31");
+    c.generalInterest = {true, Day("2000-01-01"), std::nullopt, RateBasis::OneYear, Exact("1.5")};
     c.excluded = {{Day("2005-03-01"), Day("2006-02-28")}, {Day("2016-05-01"), Day("2016-10-31")}};
     for (int i = 0; i < 100; ++i)
         c.credits.append({QDate(2014, 8, 1).addDays(i * 56), 15000});
@@ -534,9 +527,7 @@ void ExecutionLedgerTest::hundredCreditsOverThirtyYears()
     // 2029 runs past the last published rate.
     QVERIFY(first.startsBeforeReplyOf2009 && first.beyondKnownData);
     QCOMPARE(first.knownThrough, m_history.knownThrough);
-    QBENCHMARK {
-        ComputeExecutionLedger(c, m_history);
-    }
+    QBENCHMARK { ComputeExecutionLedger(c, m_history); }
 }
 
 QTEST_GUILESS_MAIN(ExecutionLedgerTest)
