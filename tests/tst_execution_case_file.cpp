@@ -3,6 +3,7 @@
 // leaves the previous file.
 
 #include "interest/execution_case_file.h"
+#include "tests/ledger_fixtures.h"
 #include "tests/test_files.h"
 
 #include <QDir>
@@ -19,16 +20,6 @@ using namespace pellumo::testing;
 
 namespace {
 
-QDate Day(const char *iso)
-{
-    return QDate::fromString(QLatin1String(iso), Qt::ISODate);
-}
-
-Money Decimal(const char *text)
-{
-    return Money::fromPlainDecimal(QString::fromLatin1(text)).value();
-}
-
 // Every field set, none at its default: a case a field lost in saving or
 // reading cannot pass.
 CaseRecord FullRecord()
@@ -37,17 +28,17 @@ CaseRecord FullRecord()
     record.caseNumber = QStringLiteral("（2024）京0105执1234号");
     record.parties = QStringLiteral("申请执行人：甲公司；被执行人：乙（“丙”）");
     ExecutionCase &c = record.executionCase;
-    c.items = {{QStringLiteral("第一期货款"), Decimal("100000.1"), DebtKind::Principal, Day("2020-01-31"), true},
-               {QStringLiteral("违约金"), Decimal("0.01"), DebtKind::Damages, Day("2020-03-31"), false},
-               {QStringLiteral("案件受理费"), Decimal("999999999999.99"), DebtKind::LitigationCost, Day("2021-12-31"), true},
-               {QString(), Decimal("0"), DebtKind::AppraisalCost, Day("1999-06-10"), false}};
+    c.items = {{QStringLiteral("第一期货款"), Exact("100000.1"), DebtKind::Principal, Day("2020-01-31"), true},
+               {QStringLiteral("违约金"), Exact("0.01"), DebtKind::Damages, Day("2020-03-31"), false},
+               {QStringLiteral("案件受理费"), Exact("999999999999.99"), DebtKind::LitigationCost, Day("2021-12-31"), true},
+               {QString(), Exact("0"), DebtKind::AppraisalCost, Day("1999-06-10"), false}};
     c.generalInterest.awarded = true;
     c.generalInterest.from = Day("2019-08-20");
-    c.generalInterest.fixedAnnualRatePercent = Decimal("4.35");
+    c.generalInterest.fixedAnnualRatePercent = Exact("4.35");
     c.generalInterest.basis = RateBasis::OverFiveYears;
-    c.generalInterest.multiplier = Decimal("1.3");
+    c.generalInterest.multiplier = Exact("1.3");
     c.generalInterest.daysPerYear = 365;
-    c.credits = {{Day("2021-05-10"), Decimal("30000")}, {Day("2022-02-28"), Decimal("0.1")}};
+    c.credits = {{Day("2021-05-10"), Exact("30000")}, {Day("2022-02-28"), Exact("0.1")}};
     c.excluded = {{Day("2021-06-01"), Day("2021-08-31")}};
     c.order = SetOffOrder::CostsPrincipalInterest;
     c.calculationDay = Day("2026-12-08");
@@ -105,14 +96,14 @@ class ExecutionCaseFileTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void roundTrip();
-    void amountsAreDecimalText();
     void refused_data();
     void refused();
     void failedSaveKeepsPreviousFile();
 };
 
 // The full record, and one without general interest (its unset day and rate
-// come back unset); a file of exactly 1 MiB is still read.
+// come back unset); amounts are kept as typed (0.1 has no double); a file of
+// exactly 1 MiB is still read.
 void ExecutionCaseFileTest::roundTrip()
 {
     QTemporaryDir folder;
@@ -126,16 +117,8 @@ void ExecutionCaseFileTest::roundTrip()
         QCOMPARE(Describe(*reading.record), Describe(record));
     }
     const QByteArray bytes = ReadBytes(path);
+    QVERIFY(bytes.contains("\"0.1\""));
     QVERIFY(ReadCaseFile(PlaceFile(path, bytes + QByteArray(MaxCaseFileSize - bytes.size(), ' '))).record);
-}
-
-// 0.1 has no double; the file keeps what the clerk typed.
-void ExecutionCaseFileTest::amountsAreDecimalText()
-{
-    const QJsonObject root = QJsonDocument::fromJson(CaseFileBytes(FullRecord())).object();
-    QCOMPARE(root[u"credits"][1][u"amount"], QJsonValue(QStringLiteral("0.1")));
-    QCOMPARE(root[u"generalInterest"][u"multiplier"], QJsonValue(QStringLiteral("1.3")));
-    QCOMPARE(root[u"version"], QJsonValue(CaseFileFormatVersion));
 }
 
 void ExecutionCaseFileTest::refused_data()
@@ -150,28 +133,17 @@ void ExecutionCaseFileTest::refused_data()
     const QByteArray good = CaseFileBytes(FullRecord());
     QByteArray damaged = good;
     damaged[good.size() / 2] = '#';
-    QByteArray notUtf8 = good;
-    notUtf8.replace(QStringLiteral("违约金").toUtf8(),
-                    QByteArray("\xce\xa5\xd4\xbc\xbd\xf0"));  // the name in GBK
-
     row("damaged", damaged, "已损坏");
-    row("cut off in the middle", good.left(good.size() / 2), "不完整");
-    row("cut off after the last row", good.left(good.lastIndexOf('}')), "不完整");
-    row("empty", QByteArray(""), "不完整");
-    row("not UTF-8", notUtf8, "已损坏");
+    row("cut off", good.left(good.size() / 2), "不完整");
     row("over 1 MiB", good + QByteArray(MaxCaseFileSize + 1 - good.size(), ' '), "超过1 MiB");
     row("newer format", WithValue("version", 2), "较新版本");
     row("another program's JSON", QByteArray("{\"version\": 1}"), "不是本程序保存的案件文件");
     row("amount as a JSON number", WithValue("credits/0/amount", 30000.5), "第1笔还款的金额缺失或不是文字");
-    row("amount finer than a fen", text("items/1/amount", "0.001"), "第2项债务的金额“0.001”不在允许的范围内");
-    row("negative amount", text("credits/1/amount", "-5"), "第2笔还款的金额“-5”不在允许的范围内");
-    row("amount over a trillion", text("items/0/amount", "1000000000000"), "第1项债务的金额");
+    row("amount out of range", text("credits/1/amount", "-5"), "第2笔还款的金额“-5”不在允许的范围内");
     row("impossible day", text("excluded/0/last", "2021-02-30"), "第1个不计期间的止日不是");
     row("unknown kind", text("items/2/kind", "fine"), "第3项债务的种类不是本程序认识的选项");
-    row("term band of the whole period", text("generalInterest/basis", "by-term"), "利率种类不是本程序认识的选项");
     row("year of 366 days", WithValue("generalInterest/daysPerYear", 366), "每年天数只能是360或365");
     row("zero multiplier", text("generalInterest/multiplier", "0"), "倍数");
-    row("rate over 100%", text("generalInterest/fixedAnnualRatePercent", "100.5"), "固定年利率");
     row("case number of 501 characters", WithValue("caseNumber", QString(501, QChar(0x6267))), "案号超过500个字");
     row("rows missing", WithValue("credits", QJsonValue()), "还款缺失");
 }

@@ -3,6 +3,7 @@
 // else the text says.
 
 #include "interest/execution_ledger_text.h"
+#include "tests/ledger_fixtures.h"
 
 #include <QTest>
 #include <functional>
@@ -10,16 +11,6 @@
 using namespace pellumo;
 
 namespace {
-
-QDate Day(const char *iso)
-{
-    return QDate::fromString(QLatin1String(iso), Qt::ISODate);
-}
-
-Money Decimal(const char *text)
-{
-    return Money::fromPlainDecimal(QString::fromLatin1(text)).value();
-}
 
 // 100000 principal and 2300 court fees due 2024-12-31; 50000 paid on
 // 2025-03-01; owed at the end of 2025-03-31.
@@ -104,12 +95,7 @@ void ExecutionLedgerTextTest::whatTheTextSays_data()
         [](ExecutionCase &c) { c.credits.append({Day("2025-04-01"), 10}); });
     row("general interest at a fixed rate described",
         "一般债务利息：以尚未清偿的本金（种类为本金的债务项目）为基数，自2024年6月1日起按年利率6%的1.5倍计算，每年按360天计",
-        [](ExecutionCase &c) {
-            c.generalInterest.awarded = true;
-            c.generalInterest.from = Day("2024-06-01");
-            c.generalInterest.fixedAnnualRatePercent = Decimal("6");
-            c.generalInterest.multiplier = Decimal("1.5");
-        });
+        [](ExecutionCase &c) { c.generalInterest = {true, Day("2024-06-01"), Money(6), RateBasis::OneYear, Money::fraction(3, 2)}; });
     row("days before 2014-08-01 under the earlier rule", "（法释〔2014〕8号）第一条至第四条、第七条",
         [](ExecutionCase &c) { c.items[0].lastPerformanceDay = Day("2014-06-30"); });
     row("excluded period listed", "不计期间：2025年2月1日至2025年2月10日",
