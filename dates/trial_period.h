@@ -24,6 +24,14 @@ enum class Procedure {
 struct NotCounted { QDate first, last; QString reason; };     // both days not counted
 struct Extension { int months = 0; int days = 0; };           // as approved, in the order approved
 
+// A reason the window offers for a not-counted interval, with the article it
+// rests on; a reason typed freely cites the procedure's articles as a whole.
+struct NotCountedReason { QString reason; QString article; };
+
+// longerCriminalPeriod means something for 刑事公诉一审, 简易 and 速裁 only.
+// simplifiedToOrdinary goes with CivilOrdinary, the procedure the case is in
+// now; restartedOn with the criminal procedures and CivilSpecial (the last
+// day of the public notice).
 struct TrialPeriodCase {
     Procedure procedure = Procedure::CivilOrdinary;
     QDate filed;                                              // 立案日; counting starts the day after
@@ -49,6 +57,8 @@ struct TrialPeriodResult {
 
 // The procedure as the window lists it: "民事普通程序一审", "刑事二审" …
 QString ProcedureName(Procedure procedure);
+
+QList<NotCountedReason> NotCountedReasons(Procedure procedure);
 
 TrialPeriodResult ComputeTrialPeriod(const TrialPeriodCase &c, const OfficialCalendar &calendar);
 
