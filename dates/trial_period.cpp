@@ -112,9 +112,9 @@ QString GeneralNotCountedArticles(CaseKind kind)
     return {};
 }
 
-QString NotCountedArticle(Procedure procedure, CaseKind kind, const QString &reason)
+QString NotCountedArticle(const QList<NotCountedReason> &knownReasons, CaseKind kind, const QString &reason)
 {
-    for (const NotCountedReason &known : NotCountedReasons(procedure)) {
+    for (const NotCountedReason &known : knownReasons) {
         if (known.reason == reason.trimmed())
             return known.article;
     }
@@ -136,6 +136,7 @@ std::vector<NotCountedBlock> MergeNotCounted(const TrialPeriodCase &c, CaseKind 
         order[i] = i;
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return c.notCounted[a].first < c.notCounted[b].first; });
+    const QList<NotCountedReason> knownReasons = NotCountedReasons(c.procedure);
     std::vector<NotCountedBlock> blocks;
     for (int i : order) {
         const NotCounted &row = c.notCounted[i];
@@ -147,7 +148,7 @@ std::vector<NotCountedBlock> MergeNotCounted(const TrialPeriodCase &c, CaseKind 
         const QString reason = row.reason.trimmed().isEmpty() ? QStringLiteral("不计入审限期间") : row.reason.trimmed();
         if (!block.reasons.contains(reason))
             block.reasons << reason;
-        const QString article = NotCountedArticle(c.procedure, kind, row.reason);
+        const QString article = NotCountedArticle(knownReasons, kind, row.reason);
         if (!block.articles.contains(article))
             block.articles << article;
     }
