@@ -37,6 +37,17 @@ QString PenaltyName(Penalty penalty);
 // "刑事拘留、逮捕", "指定居所监视居住", "行政拘留".
 QString CustodyKindName(CustodyKind kind);
 
+// The end is the day before the day the years reach (the same date, or the
+// month's last day where it does not exist), then the day before the day the
+// months reach from there (from a month's last day, the later month's last
+// day), plus the days, less the offset days. Custody offsets 管制 two days a
+// day, designated residence one; it offsets 拘役 and 有期徒刑 one day a day,
+// designated residence one day for every two, summed over all its spells (an
+// odd day left over is not offset). Refused, with a message naming the field
+// or the row ("羁押期间第1行：…"): a term of zero or outside the penalty's
+// range, a day outside 1900-01-01..9999-12-31, a spell ending before it
+// begins or not before start, overlapping spells, administrative detention
+// against 管制, and custody that offsets the whole term.
 SentenceResult ComputeSentence(const SentenceCase &c);
 
 } // namespace pellumo

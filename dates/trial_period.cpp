@@ -155,11 +155,6 @@ std::vector<NotCountedBlock> MergeNotCounted(const TrialPeriodCase &c, CaseKind 
     return blocks;
 }
 
-bool RestartAllowed(Procedure procedure)
-{
-    return RuleOf(procedure, false).kind == CaseKind::Criminal || procedure == Procedure::CivilSpecial;
-}
-
 QString CheckDay(const QDate &day, const QString &field)
 {
     const QString problem = CaseDayProblem(day);
@@ -206,7 +201,7 @@ QString CheckInput(const TrialPeriodCase &c, const ProcedureRule &rule)
     }
     if (c.restartedOn) {
         const QString name = QStringLiteral("重新计算审限之日");
-        if (!RestartAllowed(c.procedure))
+        if (!CountsAfreshOnRestart(c.procedure))
             return name + QStringLiteral("：%1不重新计算审限，只有刑事案件和民事特别程序案件重新计算")
                               .arg(ProcedureName(c.procedure));
         if (const QString e = CheckDay(*c.restartedOn, name); !e.isEmpty())
@@ -312,7 +307,7 @@ bool TrialPeriodRun::absorbReachedBlocks()
                            .arg(days)
                            .arg(rows, block.articles.join(QStringLiteral("；")));
         if (first != block.first)
-            step += QStringLiteral("，起算日之前的%1日本不在审限内").arg(block.first.daysTo(first));
+            step += QStringLiteral("，此前的%1日在审限起算之前，不予扣除").arg(block.first.daysTo(first));
         if (block.rows.size() > 1)
             step += QStringLiteral("，重叠或相连的期间只扣除一次");
         m_result.steps << step + QStringLiteral("，审限届满日由%1顺延至%2。").arg(CaseDayText(m_lastDay), CaseDayText(*moved));
@@ -466,6 +461,22 @@ QString ProcedureName(Procedure procedure)
     case Procedure::AdministrativeSecondInstance: return QStringLiteral("行政二审");
     }
     return {};
+}
+
+bool HasLongerCriminalPeriod(Procedure procedure)
+{
+    return procedure == Procedure::CriminalFirstInstance || procedure == Procedure::CriminalSimplified
+        || procedure == Procedure::CriminalExpedited;
+}
+
+bool CountsAfreshOnRestart(Procedure procedure)
+{
+    return RuleOf(procedure, false).kind == CaseKind::Criminal || procedure == Procedure::CivilSpecial;
+}
+
+bool CanBeExtended(Procedure procedure)
+{
+    return !RuleOf(procedure, false).extensionArticle.isEmpty();
 }
 
 QList<NotCountedReason> NotCountedReasons(Procedure procedure)

@@ -51,15 +51,30 @@ struct TrialPeriodResult {
     int daysLeft = 0;                                         // lastDay − asOf; 0 on the last day and after
     bool passed = false;                                      // asOf lies after lastDay
     QDate applyForExtensionBy;                                // lastDay − 15 days where a further extension is allowed, else null
-    QString extensionApprover;                                // who approves that further extension ("本院院长", "上一级人民法院", "高级人民法院"), else empty
+    QString extensionApprover;                                // who approves it: "本院院长", "上级人民法院", "上一级人民法院",
+                                                              // "高级人民法院" or "最高人民法院"; empty when none is allowed
     QStringList steps;                                        // the arithmetic, one line each, citing the article
 };
 
 // The procedure as the window lists it: "民事普通程序一审", "刑事二审" …
 QString ProcedureName(Procedure procedure);
 
+// What the window offers for a procedure: the longer criminal period
+// (刑事公诉一审、简易、速裁), a restart (the criminal procedures, and
+// 民事特别程序 from the end of its public notice), extensions.
+bool HasLongerCriminalPeriod(Procedure procedure);
+bool CountsAfreshOnRestart(Procedure procedure);
+bool CanBeExtended(Procedure procedure);
+
 QList<NotCountedReason> NotCountedReasons(Procedure procedure);
 
+// Refuses, with a message naming the field or the row ("不计入审限期间第2行：…",
+// "延长审限第1行：…"), a day outside 1900-01-01..9999-12-31, an interval that
+// ends before it begins or begins before 立案, an extension of nothing, of a
+// negative length, of a procedure that cannot be extended or beyond what the
+// law allows in all, and a last day past 9999-12-31. Overlapping or touching
+// not-counted intervals count each day once; with moveOffHolidays only the
+// final last day moves off a rest day of the calendar.
 TrialPeriodResult ComputeTrialPeriod(const TrialPeriodCase &c, const OfficialCalendar &calendar);
 
 } // namespace pellumo
