@@ -145,12 +145,13 @@ std::vector<NotCountedBlock> MergeNotCounted(const TrialPeriodCase &c, CaseKind 
         NotCountedBlock &block = blocks.back();
         block.last = std::max(block.last, row.last);
         block.rows << QStringLiteral("第%1行").arg(i + 1);
-        const QString reason = row.reason.trimmed().isEmpty() ? QStringLiteral("不计入审限期间") : row.reason.trimmed();
-        if (!block.reasons.contains(reason))
-            block.reasons << reason;
-        const QString article = NotCountedArticle(knownReasons, kind, row.reason);
-        if (!block.articles.contains(article))
-            block.articles << article;
+        block.reasons << (row.reason.trimmed().isEmpty() ? QStringLiteral("不计入审限期间") : row.reason.trimmed());
+        block.articles << NotCountedArticle(knownReasons, kind, row.reason);
+    }
+    // Linear in the rows, however many of them share one block.
+    for (NotCountedBlock &block : blocks) {
+        block.reasons.removeDuplicates();
+        block.articles.removeDuplicates();
     }
     return blocks;
 }
