@@ -286,6 +286,9 @@ CaseFileReading ReadCaseBytes(const QByteArray &bytes)
         return Refused(QStringLiteral("此案件文件由较新版本的本程序保存（格式版本") + QString::number(version.toInt()) +
                        QStringLiteral("），本程序只能读取格式版本") + QString::number(CaseFileFormatVersion) +
                        QStringLiteral("。请升级本程序后再打开。"));
+    // Cases of the window 审限与刑期 share the suffix and name their kind.
+    if (root.contains(QStringLiteral("kind")))
+        return Refused(QStringLiteral("这是“审限与刑期”的案件文件，请在“审限与刑期”窗口中打开。"));
     Reader reader;
     CaseRecord record = ReadRecord(reader, root);
     if (reader.failed())

@@ -1,5 +1,7 @@
 #include "app/pages/deadline_page.h"
 
+#include "app/case_periods/case_periods_window.h"
+
 #include "app/services/message_boxes.h"
 #include "app/widgets/amount_fields.h"
 #include "app/widgets/result_button.h"
@@ -125,6 +127,7 @@ DeadlinePage::DeadlinePage(const PageServices &services, QWidget *parent)
     bind(m_ui->SpeedButton1, &QToolButton::clicked, &DeadlinePage::SpeedButton1Click);
     bind(m_ui->SpeedButton2, &ResultButton::pointerEntered, &DeadlinePage::SpeedButton2MouseEnter);
     bind(m_ui->SpeedButton2, &ResultButton::pointerLeft, &DeadlinePage::SpeedButton2MouseLeave);
+    bind(m_ui->ButtonCasePeriods, &QPushButton::clicked, &DeadlinePage::ButtonCasePeriodsClick);
 }
 
 DeadlinePage::~DeadlinePage() = default;
@@ -194,6 +197,24 @@ void DeadlinePage::showOfficialCalendar(const QDate &day, qint32 count)
 void DeadlinePage::GGdatePageChange()
 {
     MarkOfficialDays(m_ui->GGdate, m_officialCalendar.calendar());
+}
+
+// The window computes with the page's official calendar, read again when the
+// update has installed a new one. Closing the window only hides it: its case
+// stays until the program ends.
+void DeadlinePage::ButtonCasePeriodsClick()
+{
+    if (!m_casePeriodsWindow) {
+        auto calendar = [this]() -> const OfficialCalendar & {
+            if (m_officialCalendar.refresh())
+                MarkOfficialDays(m_ui->GGdate, m_officialCalendar.calendar());
+            return m_officialCalendar.calendar();
+        };
+        m_casePeriodsWindow = new CasePeriodsWindow(services(), calendar, this);
+    }
+    m_casePeriodsWindow->show();
+    m_casePeriodsWindow->raise();
+    m_casePeriodsWindow->activateWindow();
 }
 
 void DeadlinePage::SpeedButton2MouseEnter()

@@ -4,6 +4,7 @@
 #include "app/pages/page.h"
 #include "dates/statutory_deadline.h"
 
+#include <QPointer>
 #include <memory>
 
 namespace Ui {
@@ -11,6 +12,8 @@ class DeadlinePage;
 }
 
 namespace pellumo {
+
+class CasePeriodsWindow;
 
 // The page "日期计算": the day a number of days (or months, or years) after a
 // start day, its weekday, whether it falls on a weekend or a holiday, its
@@ -29,12 +32,14 @@ private:
     void SpeedButton2MouseEnter();
     void SpeedButton2MouseLeave();
     void GGdatePageChange();
+    void ButtonCasePeriodsClick();
 
     PeriodUnit selectedUnit() const;
     void showOfficialCalendar(const QDate &day, qint32 count);
 
     std::unique_ptr<Ui::DeadlinePage> m_ui;
     OfficialCalendarSource m_officialCalendar;
+    QPointer<CasePeriodsWindow> m_casePeriodsWindow;
 };
 
 } // namespace pellumo

@@ -34,6 +34,7 @@ struct CalculationSheet {
     QList<SheetLine> results;  // partial results in figures ("尚欠本金", "12000.00元")
     QString totalLabel;        // "合计尚欠"
     Money total;               // shown in figures and in 人民币 capitals
+    bool showsTotal = true;    // false for a calculation of days, which has no amount
     QStringList notes;         // rounding notes and the like
     QStringList legalBasis;
     QStringList choices;       // each choice the user took

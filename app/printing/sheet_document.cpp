@@ -353,8 +353,10 @@ std::unique_ptr<QTextDocument> LayOutSheet(const CalculationSheet &sheet, QPaint
     out.heading(QStringLiteral("计算结果"));
     QList<SheetLine> results = sheet.results;
     const QString totalLabel = sheet.totalLabel.isEmpty() ? QStringLiteral("合计") : sheet.totalLabel;
-    results.append({totalLabel + QStringLiteral("（小写）"), MoneyToFigures(sheet.total) + QStringLiteral("元")});
-    results.append({totalLabel + QStringLiteral("（大写）"), QStringLiteral("人民币") + MoneyToRmbCapitals(sheet.total)});
+    if (sheet.showsTotal) {
+        results.append({totalLabel + QStringLiteral("（小写）"), MoneyToFigures(sheet.total) + QStringLiteral("元")});
+        results.append({totalLabel + QStringLiteral("（大写）"), QStringLiteral("人民币") + MoneyToRmbCapitals(sheet.total)});
+    }
     out.pairs(results, 2);
 
     if (!sheet.notes.isEmpty()) {
