@@ -66,11 +66,14 @@ std::optional<Money> WholeYuan(const QString &text)
 std::optional<LocalStandards> ReadLocalStandardsFile(const QString &standardsFilePath)
 {
     const std::optional<QByteArray> bytes = ReadWhole(standardsFilePath);
-    if (!bytes)
-        return std::nullopt;
+    return bytes ? ParseLocalStandards(*bytes) : std::nullopt;
+}
+
+std::optional<LocalStandards> ParseLocalStandards(const QByteArray &bytes)
+{
     LocalStandards local;
     for (const FileKey &entry : FileKeys()) {
-        const std::optional<Money> amount = WholeYuan(ReadIniStringFrom(*bytes, Section, entry.key, QString()));
+        const std::optional<Money> amount = WholeYuan(ReadIniStringFrom(bytes, Section, entry.key, QString()));
         if (!amount)
             return std::nullopt;
         const FeeRange range = LocalStandardRange(entry.field);
@@ -90,6 +93,18 @@ LocalStandards ReadLocalStandards(const QString &standardsFilePath, const QStrin
     return local;
 }
 
+std::optional<QByteArray> LocalStandardsBytes(QByteArray bytes, const LocalStandards &local)
+{
+    if (CheckLocalStandards(local))
+        return std::nullopt;
+    IniValues values;
+    for (const FileKey &entry : FileKeys())
+        values.append({entry.key, DecimalText(LocalStandardAmount(local, entry.field))});
+    if (!SetIniStrings(bytes, Section, values))
+        return std::nullopt;
+    return bytes;
+}
+
 bool WriteLocalStandards(const QString &standardsFilePath, const QString &baseAmountsFilePath,
                          const LocalStandards &local)
 {
@@ -99,11 +114,8 @@ bool WriteLocalStandards(const QString &standardsFilePath, const QString &baseAm
     const std::optional<QByteArray> old = existed ? ReadWhole(standardsFilePath) : std::optional<QByteArray>();
     // A file that cannot be read (no regular file, too large) is replaced by
     // a new one rather than left in the way of the user's amounts.
-    QByteArray bytes = old.value_or(QByteArray());
-    IniValues values;
-    for (const FileKey &entry : FileKeys())
-        values.append({entry.key, DecimalText(LocalStandardAmount(local, entry.field))});
-    if (!SetIniStrings(bytes, Section, values) || !WriteFileAtomically(standardsFilePath, bytes))
+    const std::optional<QByteArray> bytes = LocalStandardsBytes(old.value_or(QByteArray()), local);
+    if (!bytes || !WriteFileAtomically(standardsFilePath, *bytes))
         return false;
     const int divorce = int(local.divorce.exact().get_num().get_si());
     const int personalityRights = int(local.personalityRights.exact().get_num().get_si());

@@ -36,6 +36,13 @@ LocalStandards ReadLocalStandards(const QString &standardsFilePath, const QStrin
 // The seven amounts of setbz.rar alone; none when the file is missing or
 // damaged.
 std::optional<LocalStandards> ReadLocalStandardsFile(const QString &standardsFilePath);
+// The same from the file's bytes.
+std::optional<LocalStandards> ParseLocalStandards(const QByteArray &bytes);
+
+// The file's bytes with the seven amounts of `local` set and every other
+// byte kept; none when they cannot be set (an amount out of its range, a
+// section the INI writer refuses to touch).
+std::optional<QByteArray> LocalStandardsBytes(QByteArray bytes, const LocalStandards &local);
 
 // Saves all nine amounts: the seven into setbz.rar, the divorce and
 // personality-rights amounts into setjs.rar (as WriteBaseAmounts does), each

@@ -5,13 +5,14 @@
 # build/fuzz/corpus/<target>, an input that fails to build/fuzz/artifacts/,
 # and libFuzzer's full output to build/fuzz/<target>.log.
 #   fuzz/run.sh SECONDS [TARGET...]      targets: amount deadline ini rate_table rate_history official_calendar
+#                                         case_file local_standards
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:?usage: fuzz/run.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(amount deadline ini rate_table rate_history official_calendar)
+[ ${#targets[@]} -gt 0 ] || targets=(amount deadline ini rate_table rate_history official_calendar case_file local_standards)
 
 build=build/fuzz
 flags="-O1 -gline-tables-only -fno-omit-frame-pointer -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all"

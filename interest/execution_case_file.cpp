@@ -2,7 +2,9 @@
 
 #include "money/number_text.h"
 #include "platform/atomic_file.h"
+#include "platform/file_error_text.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -14,6 +16,7 @@ namespace pellumo {
 namespace {
 
 const QString FormatName = QStringLiteral("pellumo-case");
+const QString CaseFileWhat = QStringLiteral("案件文件");
 const QString DayFormat = QStringLiteral("yyyy-MM-dd");
 // The term band by the whole period (RateBasis::ByTerm) has no place here:
 // with payments in parts no one period fixes the band, and the calculation
@@ -299,16 +302,18 @@ CaseFileReading ReadCaseBytes(const QByteArray &bytes)
 CaseFileReading ReadCaseFile(const QString &path)
 {
     const QFileInfo info(path);
+    if (!info.exists())
+        return Refused(QStringLiteral("找不到案件文件“") + QDir::toNativeSeparators(path) + QStringLiteral("”。"));
     if (!info.isFile())
-        return Refused(QStringLiteral("找不到案件文件 ") + path + QStringLiteral("。"));
+        return Refused(ReadFailureText(CaseFileWhat, path, {QFileDevice::OpenError, {}}));
     if (info.size() > MaxCaseFileSize)
         return ReadCaseBytes(QByteArray(MaxCaseFileSize + 1, ' '));  // the size message, without reading the file
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Refused(QStringLiteral("无法读取案件文件 ") + path + QStringLiteral("。"));
+        return Refused(ReadFailureText(CaseFileWhat, path, {file.error(), file.errorString()}));
     const QByteArray bytes = file.read(MaxCaseFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return Refused(QStringLiteral("无法读取案件文件 ") + path + QStringLiteral("。"));
+        return Refused(ReadFailureText(CaseFileWhat, path, {file.error(), file.errorString()}));
     return ReadCaseBytes(bytes);
 }
 
@@ -354,9 +359,11 @@ QByteArray CaseFileBytes(const CaseRecord &record)
 
 QString WriteCaseFile(const QString &path, const CaseRecord &record)
 {
-    if (WriteFileAtomically(path, CaseFileBytes(record)))
+    const bool existed = QFileInfo(path).isFile();
+    FileFault fault;
+    if (WriteFileAtomically(path, CaseFileBytes(record), &fault))
         return {};
-    return QStringLiteral("无法保存案件文件 ") + path + QStringLiteral("，原有文件未作改动。");
+    return WriteFailureText(CaseFileWhat, path, fault, existed);
 }
 
 } // namespace pellumo

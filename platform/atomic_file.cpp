@@ -5,25 +5,36 @@
 
 namespace pellumo {
 
-bool CommitSaveFile(QSaveFile &file)
+namespace {
+
+// Keeps what the file reported before cancelWriting() clears it.
+bool Failed(QSaveFile &file, FileFault *fault)
 {
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    if (fault)
+        *fault = {file.error(), file.errorString()};
+    file.cancelWriting();
+    return false;
 }
 
-bool WriteFileAtomically(const QString &filePath, const QByteArray &bytes)
+} // namespace
+
+bool CommitSaveFile(QSaveFile &file, FileFault *fault)
+{
+    if (!file.flush() || file.error() != QFileDevice::NoError)
+        return Failed(file, fault);
+    if (file.commit())
+        return true;
+    if (fault)
+        *fault = {file.error(), file.errorString()};
+    return false;
+}
+
+bool WriteFileAtomically(const QString &filePath, const QByteArray &bytes, FileFault *fault)
 {
     QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return CommitSaveFile(file);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return Failed(file, fault);
+    return CommitSaveFile(file, fault);
 }
 
 } // namespace pellumo

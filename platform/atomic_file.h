@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/file_error_text.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -10,13 +12,14 @@ namespace pellumo {
 
 // Replaces the file with bytes in one step (write to a temporary file beside
 // it, then rename): a crash or a full disk never leaves it half written.
-// False when it could not be written; the old file then stays as it was.
-bool WriteFileAtomically(const QString &filePath, const QByteArray &bytes);
+// False when it could not be written, with what Qt reported in `fault`
+// when given; the old file then stays as it was.
+bool WriteFileAtomically(const QString &filePath, const QByteArray &bytes, FileFault *fault = nullptr);
 
 // Commits a QSaveFile that has been written to. QSaveFile::commit() can
 // report success after its final flush failed and then put a truncated file
 // in place, so the flush is checked first; on failure nothing is replaced.
-bool CommitSaveFile(QSaveFile &file);
+bool CommitSaveFile(QSaveFile &file, FileFault *fault = nullptr);
 
 } // namespace pellumo
 

@@ -180,7 +180,7 @@ void AllFeesWindowTest::copyPutsTheWholeCalculationOnTheClipboard()
         QVERIFY2(lines.contains(expected), qPrintable(expected));
 }
 
-// 100000, mediated, as 打印… and 导出PDF… lay it out: 50 + 2250, halved: −1150.
+// 100000, mediated, as 打印… and 导出PDF… lay it out: 50 + 2250, halved: 1150 deducted.
 void AllFeesWindowTest::sheetOfTheFee()
 {
     Window window;
@@ -193,12 +193,17 @@ void AllFeesWindowTest::sheetOfTheFee()
     QCOMPARE(sheet.caseNumber, QStringLiteral("（2026）京0105民初1234号"));
     QCOMPARE(sheet.totalLabel, QStringLiteral("应交案件受理费"));
     QCOMPARE(sheet.tables.size(), 1);
-    QStringList amounts;
-    for (const QStringList &row : sheet.tables[0].rows)
+    QStringList amounts, due;
+    for (const QStringList &row : sheet.tables[0].rows) {
         amounts << row.value(1);
-    // The lines that quote an article carry no amount.
+        due << row.value(2);
+    }
+    // The lines that quote an article carry no amount; the halving says it
+    // deducts, and what is due after each step stands beside it.
     QCOMPARE(amounts, (QStringList{QString(), QStringLiteral("50.00元"), QStringLiteral("2250.00元"), QString(),
-                                   QStringLiteral("-1150.00元")}));
+                                   QStringLiteral("减去1150.00元")}));
+    QCOMPARE(due, (QStringList{QString(), QStringLiteral("50.00元"), QStringLiteral("2300.00元"), QString(),
+                               QStringLiteral("1150.00元")}));
     QCOMPARE(sheet.legalBasis,
              QStringList{QStringLiteral("《诉讼费用交纳办法》第十三条第（一）项、第十五条")});
 }
@@ -292,7 +297,7 @@ void AllFeesWindowTest::dialogSaves_data()
     QTest::newRow("failed save: the preset read, kept")
         << QByteArray("[bz]\r\nqita=70\r\nzscq=600\r\nguanxia=60\r\nzhixing=100\r\nxianze=2000\r\nqiangzhi=1500\r\n"
                       "cuigao=1500\r\n")
-        << true << "70" << "90" << "保存失败：无法写入设置文件 setbz.rar 和 setjs.rar。";
+        << true << "70" << "90" << "blocked”是文件而不是文件夹。";
 }
 
 void AllFeesWindowTest::dialogSaves()

@@ -18,7 +18,6 @@ namespace {
 const QString ConversionMessage = QStringLiteral("出错，请确认输入的是小写数字。操作被退回。");
 const QString DivorceMessage = QStringLiteral("离婚案件收费基数设定高于或低于法定数，操作被退回。");
 const QString PersonalityRightsMessage = QStringLiteral("人格权侵权案件收费基数设定高于或停低于法定数，操作被退回。");
-const QString SaveFailedMessage = QStringLiteral("保存失败：无法写入设置文件 setjs.rar。");
 
 } // namespace
 
@@ -197,7 +196,8 @@ void BaseAmountDialogTest::failedSaveKeepsTheDialogOpen()
     enterAndPress(QStringLiteral("60"), QStringLiteral("200"), QStringLiteral("SpeedButton1"));
 
     QCOMPARE(m_boxes.boxes.size(), 1);
-    QCOMPARE(m_boxes.boxes.first().text, SaveFailedMessage);
+    QCOMPARE(m_boxes.boxes.first().text, QStringLiteral("无法保存设置文件“%1”：路径不存在（文件夹“%2”不存在）。")
+                                             .arg(unreachable, m_folder.filePath(QStringLiteral("gone"))));
     QCOMPARE(m_boxes.boxes.first().caption, QStringLiteral("Pellumo"));
     QVERIFY(m_dialog->isVisible());
     QCOMPARE(field(QStringLiteral("Edit1"))->text(), QStringLiteral("60"));

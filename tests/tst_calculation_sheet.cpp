@@ -1,5 +1,6 @@
 // The printed sheet: its PDF read back with the poppler tools, a table longer
-// than a page, an unwritable folder, and the two buttons as a window binds them.
+// than a page, results kept on one page, a folder or disk that cannot take
+// the file, and the two buttons as a window binds them.
 
 #include "app/printing/case_details_dialog.h"
 #include "app/printing/sheet_actions.h"
@@ -13,6 +14,8 @@
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace pellumo;
 using namespace pellumo::testing;
@@ -97,6 +100,7 @@ private Q_SLOTS:
     void init();
     void sheetReadsBackWithItsFontEmbedded();
     void longTableRepeatsItsHeaderOnEveryPage();
+    void resultsNeverSplitAcrossPages();
     void unwritableFolderLeavesNoFile_data();
     void unwritableFolderLeavesNoFile();
     void exportOffersTitleAndDayInLastFolder();
@@ -171,31 +175,82 @@ void CalculationSheetTest::longTableRepeatsItsHeaderOnEveryPage()
         QCOMPARE(all.count(QStringLiteral("第%1笔").arg(i)), 1);
 }
 
+// The totals in figures and in capitals, with their heading, on one page
+// however long the table above them: a property over table lengths that
+// move the results across the foot of the first and second pages.
+void CalculationSheetTest::resultsNeverSplitAcrossPages()
+{
+    const QString path = m_folder.filePath(QStringLiteral("results.pdf"));
+    QSet<int> resultPages;
+    for (int credits = 20; credits <= 80; credits += 3) {
+        QCOMPARE(WriteSheetPdf(Ledger(credits), path), QString());
+        const QStringList pages =
+            RunPoppler(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
+                                                     QStringLiteral("-")}).split(QLatin1Char('\f'));
+        int holding = 0;
+        for (int page = 0; page < pages.size(); ++page) {
+            const QString text = Squeezed(pages[page]);
+            const int parts = int(text.contains(QStringLiteral("计算结果"))) +
+                              int(text.contains(QStringLiteral("合计尚欠（小写）"))) +
+                              int(text.contains(QStringLiteral("合计尚欠（大写）")));
+            QVERIFY2(parts == 0 || parts == 3,
+                     qPrintable(QStringLiteral("%1 credits: page %2 holds part of the results").arg(credits).arg(page + 1)));
+            holding = parts == 3 ? page + 1 : holding;
+        }
+        QVERIFY(holding > 0);
+        resultPages.insert(holding);
+    }
+    QVERIFY(resultPages.size() >= 2);  // the lengths did carry the results over a page break
+}
+
 void CalculationSheetTest::unwritableFolderLeavesNoFile_data()
 {
     QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("earlier");     // a PDF of that name is there
+    QTest::addColumn<qint64>("sizeLimit"); // RLIMIT_FSIZE; 0: none
     QTest::addColumn<QString>("reason");
-    QTest::newRow("missing folder") << QStringLiteral("missing") << QStringLiteral("不存在");
-    QTest::newRow("a regular file in the folder's place") << QStringLiteral("notes.txt") << QStringLiteral("不是文件夹");
+    QTest::newRow("missing folder") << QStringLiteral("missing") << false << qint64(0) << QStringLiteral("不存在");
+    QTest::newRow("a regular file in the folder's place")
+        << QStringLiteral("notes.txt") << false << qint64(0) << QStringLiteral("不是文件夹");
+    QTest::newRow("full disk, the earlier PDF kept")
+        << QStringLiteral(".") << true << qint64(2048) << QStringLiteral("磁盘已满");
 }
 
 void CalculationSheetTest::unwritableFolderLeavesNoFile()
 {
     QFETCH(QString, folder);
+    QFETCH(bool, earlier);
+    QFETCH(qint64, sizeLimit);
     QTemporaryDir root;
     WriteBytes(QDir(root.path()).filePath(QStringLiteral("notes.txt")), "not a folder");
+    const QString target = QDir(root.path()).filePath(folder + QStringLiteral("/执行款计算.pdf"));
+    if (earlier)
+        WriteBytes(target, "the earlier sheet");
     const QStringList before = Entries(root.path());
     SheetWindow window(m_folder, [] { return Ledger(3); });
-    const QString target = QDir(root.path()).filePath(folder + QStringLiteral("/执行款计算.pdf"));
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    if (sizeLimit > 0) {
+        const rlimit lowered{rlim_t(sizeLimit), saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
     window.exportTo(target);
+    setrlimit(RLIMIT_FSIZE, &saved);
 
     QCOMPARE(m_folder.boxes.boxes.size(), 1);
     const RecordedBox &box = m_folder.boxes.boxes.first();
     QCOMPARE(box.icon, MessageBoxes::Icon::Error);
     QFETCH(QString, reason);
-    for (const QString &expected : {QDir::toNativeSeparators(target), QStringLiteral("无法保存"), reason})
+    for (const QString &expected : {QDir::toNativeSeparators(target), QStringLiteral("无法保存PDF文件"), reason})
         QVERIFY2(box.text.contains(expected), qPrintable(box.text));
+    QCOMPARE(box.text.contains(QStringLiteral("原有文件未作改动")), earlier);
+    // Chinese throughout: no English words of the system's after the path.
+    static const QRegularExpression english(QStringLiteral("[A-Za-z]{3,}"));
+    QVERIFY2(!box.text.mid(box.text.indexOf(QStringLiteral("”："))).contains(english), qPrintable(box.text));
     QCOMPARE(Entries(root.path()), before);
+    if (earlier)
+        QCOMPARE(ReadBytes(target), QByteArray("the earlier sheet"));
 }
 
 void CalculationSheetTest::exportOffersTitleAndDayInLastFolder()

@@ -179,8 +179,12 @@ void ExecutionCaseFileTest::failedSaveKeepsPreviousFile()
     setrlimit(RLIMIT_FSIZE, &lowered);
     const QString error = WriteCaseFile(path, FullRecord());
     setrlimit(RLIMIT_FSIZE, &saved);
-    QVERIFY2(error.contains(QStringLiteral("原有文件未作改动")), qPrintable(error));
+    QVERIFY2(error.contains(QStringLiteral("磁盘已满")) && error.contains(QStringLiteral("原有文件未作改动")),
+             qPrintable(error));
     QCOMPARE(ReadBytes(path), previous);
+    // A first save has no earlier file to keep.
+    const QString first = WriteCaseFile(folder.filePath(QStringLiteral("gone/案件.pellumo-case")), small);
+    QVERIFY2(first.contains(QStringLiteral("路径不存在")) && !first.contains(QStringLiteral("原有文件")), qPrintable(first));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     QVERIFY(!WriteCaseFile(path + QStringLiteral("/case.pellumo-case"), FullRecord()).isEmpty());
     QCOMPARE(ReadBytes(path), previous);

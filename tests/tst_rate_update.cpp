@@ -126,7 +126,8 @@ const QString Installed = Outcome(QStringLiteral("Orvane软件提示：下载基
 const QString NotInstalled =
     Outcome(QStringLiteral("Orvane软件提示：下载基准利率更新出错，原利率表未作改动。\n请检查是否正常联网。"));
 const QString NotATable = Outcome(QStringLiteral("Orvane软件提示：下载的基准利率表数据有误，原利率表未作改动。"));
-const QString TableNotWritten = Outcome(QStringLiteral("无法写入利率表文件 set.rar，原利率表未作改动。"));
+// A write failure names the file and why; %1 is the program folder.
+const QString TableNotWritten = Outcome(QStringLiteral("无法保存利率表文件“%1/set.rar”：写入未能完成（磁盘已满或文件超出系统允许的大小）。原有文件未作改动。"));
 
 QString RateLine(const QString &rate, const QString &adjustmentDate)
 {
@@ -415,7 +416,8 @@ void RateUpdateTest::unwritableTableKeepsTable()
     setup.clickUpdate();
     setup.downloader.restore();
 
-    QCOMPARE(Described(setup.fixture.boxes.boxes), (QStringList{Question, TableNotWritten}));
+    QCOMPARE(Described(setup.fixture.boxes.boxes),
+             (QStringList{Question, TableNotWritten.arg(setup.fixture.folder.path())}));
     QCOMPARE(setup.localTable(), LocalTable(1));
     QCOMPARE(QDir(setup.fixture.folder.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("set.rar")});
@@ -537,7 +539,7 @@ void RateUpdateTest::refusedDataFileKeepsInstalled_data()
         << HistoryPath << HttpResponse::ok(DataFileOfVersion(HistoryPath, "2147483647")) << false
         << Outcome(QStringLiteral("Orvane软件提示：下载的历史利率数据有误，原历史利率表未作改动。"));
     QTest::newRow("history not writable") << HistoryPath << HttpResponse::ok(history3) << true
-        << Outcome(QStringLiteral("无法写入历史利率文件 history.tsv，原历史利率表未作改动。"));
+        << Outcome(QStringLiteral("无法保存历史利率文件“%1/history.tsv”：写入未能完成（磁盘已满或文件超出系统允许的大小）。原有文件未作改动。"));
     QTest::newRow("calendar not found")
         << CalendarPath << HttpResponse::withStatus(404, "<html>Not Found</html>") << false
         << Outcome(QStringLiteral("Orvane软件提示：下载节假日日历更新出错，原节假日日历未作改动。\n请检查是否正常联网。"));
@@ -551,7 +553,7 @@ void RateUpdateTest::refusedDataFileKeepsInstalled_data()
         << CalendarPath << HttpResponse::ok("<html><body>Service temporarily unavailable</body></html>") << false
         << Outcome(QStringLiteral("Orvane软件提示：下载的节假日日历数据有误，原节假日日历未作改动。"));
     QTest::newRow("calendar not writable") << CalendarPath << HttpResponse::ok(calendar3) << true
-        << Outcome(QStringLiteral("无法写入节假日日历文件 calendar.tsv，原节假日日历未作改动。"));
+        << Outcome(QStringLiteral("无法保存节假日日历文件“%1/calendar.tsv”：写入未能完成（磁盘已满或文件超出系统允许的大小）。原有文件未作改动。"));
 }
 
 // Version 2 of the history and the calendar is installed and version 3
@@ -575,8 +577,10 @@ void RateUpdateTest::refusedDataFileKeepsInstalled()
                                   HttpResponse::ok(VersionFile(2, path == HistoryPath ? 3 : 2, path == CalendarPath ? 3 : 2)));
     setup.server.responses.insert(path, response);
     setup.server.responses.insert(otherPath, HttpResponse::ok(DataFileOfVersion(otherPath, "3")));
-    if (diskFull)
+    if (diskFull) {
         setup.downloader.fullAfterPath = path;
+        outcome = outcome.arg(setup.fixture.folder.path());
+    }
     setup.clickUpdate();
     setup.downloader.restore();
 

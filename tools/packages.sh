@@ -5,10 +5,11 @@
 # that clang) build the fuzz targets of fuzz/run.sh. ca-certificates lets the
 # update reach an https server (Qt's OpenSSL backend checks it against them).
 # poppler-utils (pdftotext, pdffonts, pdftoppm) reads back the printed sheets.
+# qt6-translations-l10n holds Qt's own texts in Chinese (qtbase_zh_CN.qm).
 PELLUMO_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev libgmp-dev xvfb xauth
                   fonts-noto-cjk fonts-wqy-microhei fonts-arphic-uming
                   desktop-file-utils appstream clang-14 libclang-rt-14-dev ca-certificates
-                  poppler-utils)
+                  poppler-utils qt6-translations-l10n)
 
 ensure_packages() {
     local missing=() package

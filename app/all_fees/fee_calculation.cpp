@@ -12,6 +12,11 @@ QString Yuan(const Money &amount)
     return MoneyToFigures(amount) + QStringLiteral("元");
 }
 
+QString SignedStepText(const Money &amount)
+{
+    return amount < 0 ? QStringLiteral("减去") + Yuan(-amount) : Yuan(amount);
+}
+
 QString KindText(FeeKind kind)
 {
     return QStringLiteral("%1（%2，%3）").arg(FeeKindName(kind), FeeGroupName(kind), FeeKindCitation(kind));
@@ -34,11 +39,6 @@ QStringList ReductionNames(const Reductions &reductions)
 QString FeeInCapitals(const Money &fee)
 {
     return QStringLiteral("人民币") + MoneyToRmbCapitals(fee);
-}
-
-QString StepAmountText(const FeeStep &step)
-{
-    return step.amount == 0 ? QString() : Yuan(step.amount);
 }
 
 QString FeeCalculationText(const FeeCalculation &calculation)
@@ -75,11 +75,20 @@ CalculationSheet FeeCalculationSheet(const FeeCalculation &calculation, const QD
     if (calculation.amount)
         sheet.inputs << SheetLine{FeeKindAmountLabel(calculation.kind), Yuan(*calculation.amount)};
 
+    // A step's own amount says whether it adds or deducts, and the running
+    // total what is due after it: a halving reads "减去7955.56元" and
+    // "7955.56元" due, never a bare minus beside the formula's result.
     SheetTable steps;
     steps.caption = QStringLiteral("计算过程");
-    steps.header = QStringList{QStringLiteral("计算步骤"), QStringLiteral("金额")};
-    for (const FeeStep &step : calculation.result.steps)
-        steps.rows << QStringList{step.text, StepAmountText(step)};
+    steps.header = QStringList{QStringLiteral("计算步骤"), QStringLiteral("本步金额"), QStringLiteral("累计应交")};
+    Money due;
+    for (const FeeStep &step : calculation.result.steps) {
+        due += step.amount;
+        if (step.amount == 0)
+            steps.rows << QStringList{step.text, QString(), QString()};
+        else
+            steps.rows << QStringList{step.text, SignedStepText(step.amount), Yuan(due)};
+    }
     sheet.tables << steps;
 
     sheet.totalLabel = QStringLiteral("应交") + FeeGroupName(calculation.kind);

@@ -25,10 +25,6 @@ QStringList ReductionNames(const Reductions &reductions);
 // "人民币" and the capitals of the fee rounded once to the fen.
 QString FeeInCapitals(const Money &fee);
 
-// A step's amount as a column shows it: in figures, rounded to the fen;
-// empty for a line that carries no amount (an article, the halved-once rule).
-QString StepAmountText(const FeeStep &step);
-
 // Everything a party who questions the fee asks to see, as plain text lines:
 // case, kind, amount, reductions, steps, the fee in figures and capitals and
 // the legal basis.

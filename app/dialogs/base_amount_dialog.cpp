@@ -3,7 +3,10 @@
 #include "app/services/message_boxes.h"
 #include "app/window/window_styles.h"
 #include "fees/base_amounts.h"
+#include "platform/file_error_text.h"
 #include "ui_base_amount_dialog.h"
+
+#include <QFileInfo>
 
 namespace pellumo {
 namespace {
@@ -101,8 +104,10 @@ void TForm2::SpeedButton1Click()
         showMessage(QStringLiteral("人格权侵权案件收费基数设定高于或停低于法定数，操作被退回。"));
         return;
     }
+    const bool existed = QFileInfo(m_settingsFilePath).isFile();
     if (!WriteBaseAmounts(m_settingsFilePath, *D, *P)) {
-        showMessage(QStringLiteral("保存失败：无法写入设置文件 setjs.rar。"));
+        showMessage(WriteFailureText(QStringLiteral("设置文件"), m_settingsFilePath,
+                                     ProbeWriteFault(m_settingsFilePath), existed));
         return;
     }
     Q_EMIT baseAmountsSaved(divorceText, personalityRightsText);

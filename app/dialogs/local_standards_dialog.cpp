@@ -6,8 +6,10 @@
 #include "app/window/window_styles.h"
 #include "fees/base_amounts.h"
 #include "fees/local_standards.h"
+#include "platform/file_error_text.h"
 #include "ui_local_standards_dialog.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 namespace pellumo {
@@ -117,10 +119,19 @@ void LocalStandardsDialog::saveButtonClick()
         showMessage(fault->message + QStringLiteral("，操作被退回。"));
         return;
     }
-    if (!WriteLocalStandards(m_settingsFiles->pathForWriting(StandardsFile()),
-                             m_settingsFiles->pathForWriting(BaseAmountsFile()), local)) {
-        showMessage(
-            QStringLiteral("保存失败：无法写入设置文件 %1 和 %2。").arg(StandardsFile(), BaseAmountsFile()));
+    const QString standards = m_settingsFiles->pathForWriting(StandardsFile());
+    const QString baseAmounts = m_settingsFiles->pathForWriting(BaseAmountsFile());
+    const bool existed = QFileInfo(standards).isFile();
+    if (!WriteLocalStandards(standards, baseAmounts, local)) {
+        // Both files or neither are written; the message names the one in the way.
+        FileFault fault = ProbeWriteFault(standards);
+        QString failed = standards;
+        if (fault.error == QFileDevice::NoError) {
+            failed = baseAmounts;
+            fault = ProbeWriteFault(baseAmounts);
+        }
+        showMessage(WriteFailureText(QStringLiteral("设置文件"), failed, fault,
+                                     failed == standards ? existed : QFileInfo(baseAmounts).isFile()));
         return;
     }
     accept();

@@ -470,12 +470,9 @@ void ExecutionLedgerWindow::ButtonOpenClick()
 QString ExecutionLedgerWindow::lastFolder() const
 {
     QFile file(services().settingsFiles->pathForReading(FolderFileName));
-    if (file.size() <= 4096 && file.open(QIODevice::ReadOnly)) {
-        const QString folder = QString::fromUtf8(file.readAll()).trimmed();
-        if (!folder.isEmpty() && QFileInfo(folder).isDir())
-            return folder;
-    }
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (file.size() <= 4096 && file.open(QIODevice::ReadOnly))
+        return DialogStartFolder(QString::fromUtf8(file.readAll()).trimmed());
+    return DialogStartFolder();
 }
 
 // A convenience: when it cannot be written the dialogs start in the

@@ -56,7 +56,13 @@ CalculationSheet SegmentedInterestSheet(const SegmentedInterestRequest &request,
     sheet.totalLabel = doubled ? QStringLiteral("加倍部分债务利息") : QStringLiteral("利息合计");
     sheet.total = result.total;
     sheet.notes = SegmentedInterestNotes(request, result, data.knownThrough);
-    sheet.notes.append(QStringLiteral("合计由各段未经舍入的利息相加后四舍五入至分。"));
+    // When the segments' rounded amounts do not add up to the total, the
+    // notes already say so and how the total is rounded: one note, not two.
+    Money shownSum;
+    for (const InterestSegment &segment : result.segments)
+        shownSum += segment.interest.roundedToFen();
+    if (shownSum == result.total.roundedToFen())
+        sheet.notes.append(QStringLiteral("合计由各段未经舍入的利息相加后四舍五入至分。"));
     sheet.legalBasis = SegmentedInterestBasis(request, result);
 
     sheet.choices.append(QStringLiteral("计算：") + SegmentedInterestTitle(request));

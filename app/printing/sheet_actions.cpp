@@ -11,20 +11,16 @@
 #include <QPageLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <memory>
 
 namespace pellumo {
 namespace {
 
-// The folder the last PDF went to, for every window of this run; the
-// user's documents folder before the first.
+// The folder the last PDF went to, for every window of this run; empty
+// before the first (the dialog then starts in DialogStartFolder()).
 QString &LastPdfFolder()
 {
-    static QString folder = [] {
-        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        return QFileInfo(documents).isDir() ? documents : QDir::homePath();
-    }();
+    static QString folder;
     return folder;
 }
 
@@ -83,7 +79,7 @@ void ExportPdf(SheetSource &source, QWidget *owner)
     const std::optional<CalculationSheet> sheet = source.take(owner, caption);
     if (!sheet)
         return;
-    const QString suggested = QDir(LastPdfFolder()).filePath(SheetFileName(*sheet));
+    const QString suggested = QDir(DialogStartFolder(LastPdfFolder())).filePath(SheetFileName(*sheet));
     QString path = source.services.fileDialogs->saveFileName(owner, caption, suggested,
                                                             QStringLiteral("PDF 文件 (*.pdf)"));
     if (path.isEmpty())

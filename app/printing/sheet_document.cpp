@@ -1,5 +1,8 @@
 #include "app/printing/sheet_document.h"
 
+#include "platform/atomic_file.h"
+#include "platform/file_error_text.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileInfo>
@@ -28,6 +31,10 @@ constexpr qreal TitlePoints = 18;     // 小二
 constexpr qreal HeadingPoints = 12;   // 小四
 constexpr qreal FooterPoints = 9;     // 小五
 constexpr qreal TablePoints = 9;      // 小五
+
+// On the first block of a group of the sheet that must not be split across
+// pages: the document position where the group ends.
+constexpr int KeptUntilProperty = QTextFormat::UserProperty + 1;
 
 // Lengths of frames and tables are in the layout's pixels of 1/96 inch.
 constexpr qreal CellPadding = 4;
@@ -177,6 +184,22 @@ public:
         table({}, rows, style);
     }
 
+    // What is written between keepTogether() and the next call stays on one
+    // page when it fits on one (PaintSheet moves it to the next).
+    void keepTogether()
+    {
+        m_keptFrom = m_cursor.position() + 1;  // the block the next heading or line opens
+    }
+
+    void endKeepTogether()
+    {
+        QTextCursor first(m_cursor.document());
+        first.setPosition(m_keptFrom);
+        QTextBlockFormat format = first.blockFormat();
+        format.setProperty(KeptUntilProperty, m_cursor.position());
+        first.setBlockFormat(format);
+    }
+
     struct TableStyle {
         QList<qreal> widths;        // percentages; empty: from the texts
         bool figuresRight = true;   // amounts and counts at the right
@@ -246,6 +269,7 @@ private:
     QTextCursor m_cursor;
     QPaintDevice *m_device;
     qreal m_width;
+    int m_keptFrom = 0;
 };
 
 QString LongDay(const QDate &day)
@@ -316,6 +340,41 @@ void CloseBrokenTables(QPainter &painter, const QList<TableRows> &tables, const 
     }
 }
 
+// The top and bottom of the laid-out text from `from` up to `until`,
+// table cells included.
+QPair<qreal, qreal> Extent(QTextDocument *document, int from, int until)
+{
+    QAbstractTextDocumentLayout *layout = document->documentLayout();
+    qreal top = std::numeric_limits<qreal>::max();
+    qreal bottom = std::numeric_limits<qreal>::lowest();
+    for (QTextBlock block = document->findBlock(from); block.isValid() && block.position() <= until;
+         block = block.next()) {
+        const QRectF rect = layout->blockBoundingRect(block);
+        top = std::min(top, rect.top());
+        bottom = std::max(bottom, rect.bottom());
+    }
+    return {top, bottom};
+}
+
+// Starts each group marked by SheetWriter::keepTogether() on a new page when
+// the page it begins on cannot hold it and a page can. In document order:
+// moving one group moves all that follows.
+void KeepGroupsTogether(QTextDocument *document)
+{
+    const qreal pageHeight = document->pageSize().height();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (!format.hasProperty(KeptUntilProperty))
+            continue;
+        const auto [top, bottom] = Extent(document, block.position(), format.intProperty(KeptUntilProperty));
+        const bool fitsOnAPage = bottom - top <= pageHeight;
+        if (fitsOnAPage && int(top / pageHeight) != int((bottom - 1) / pageHeight)) {
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(block).setBlockFormat(format);
+        }
+    }
+}
+
 } // namespace
 
 std::unique_ptr<QTextDocument> LayOutSheet(const CalculationSheet &sheet, QPaintDevice *device)
@@ -350,6 +409,9 @@ std::unique_ptr<QTextDocument> LayOutSheet(const CalculationSheet &sheet, QPaint
         out.table(table.header, table.rows, style);
     }
 
+    // The results, the notes and the like are read as one: each with its
+    // heading on one page.
+    out.keepTogether();
     out.heading(QStringLiteral("计算结果"));
     QList<SheetLine> results = sheet.results;
     const QString totalLabel = sheet.totalLabel.isEmpty() ? QStringLiteral("合计") : sheet.totalLabel;
@@ -358,22 +420,24 @@ std::unique_ptr<QTextDocument> LayOutSheet(const CalculationSheet &sheet, QPaint
         results.append({totalLabel + QStringLiteral("（大写）"), QStringLiteral("人民币") + MoneyToRmbCapitals(sheet.total)});
     }
     out.pairs(results, 2);
+    out.endKeepTogether();
 
-    if (!sheet.notes.isEmpty()) {
-        out.heading(QStringLiteral("说明"));
-        out.numbered(sheet.notes);
-    }
-    if (!sheet.legalBasis.isEmpty()) {
-        out.heading(QStringLiteral("法律依据"));
-        out.numbered(sheet.legalBasis);
-    }
-    if (!sheet.choices.isEmpty()) {
-        out.heading(QStringLiteral("计算选项"));
-        out.numbered(sheet.choices);
+    const QList<QPair<QString, QStringList>> sections = {{QStringLiteral("说明"), sheet.notes},
+                                                         {QStringLiteral("法律依据"), sheet.legalBasis},
+                                                         {QStringLiteral("计算选项"), sheet.choices}};
+    for (const auto &[heading, lines] : sections) {
+        if (lines.isEmpty())
+            continue;
+        out.keepTogether();
+        out.heading(heading);
+        out.numbered(lines);
+        out.endKeepTogether();
     }
     if (!sheet.dataVersions.isEmpty()) {
+        out.keepTogether();
         out.heading(QStringLiteral("数据版本"));
         out.paragraph(sheet.dataVersions);
+        out.endKeepTogether();
     }
     out.heading(QString());
     out.paragraph(QString::fromUtf16(SheetDisclaimer), true);
@@ -397,6 +461,7 @@ int PaintSheet(const CalculationSheet &sheet, QPagedPaintDevice *device)
 
     std::unique_ptr<QTextDocument> document = LayOutSheet(sheet, device);
     document->setPageSize(body);
+    KeepGroupsTogether(document.get());
     const int pages = document->pageCount();
     // The table borders and paddings are in pixels of 1/96 inch.
     const qreal pixel = dpi / 96.0;
@@ -450,19 +515,11 @@ QString SheetFileName(const CalculationSheet &sheet)
 
 QString WriteSheetPdf(const CalculationSheet &sheet, const QString &path)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    const QString folderShown = QDir::toNativeSeparators(folder.filePath());
-    if (!folder.exists())
-        return QStringLiteral("无法保存“%1”：文件夹“%2”不存在。").arg(shown, folderShown);
-    if (!folder.isDir())
-        return QStringLiteral("无法保存“%1”：“%2”是文件，不是文件夹。").arg(shown, folderShown);
-
+    const QString what = QStringLiteral("PDF文件");
+    const bool existed = QFileInfo(path).isFile();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("无法保存“%1”：不能在文件夹“%2”中写入文件（%3）。")
-            .arg(shown, folderShown, file.errorString());
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return WriteFailureText(what, path, {file.error(), file.errorString()}, existed);
     {
         QPdfWriter writer(&file);
         writer.setResolution(300);
@@ -471,12 +528,18 @@ QString WriteSheetPdf(const CalculationSheet &sheet, const QString &path)
         writer.setTitle(sheet.title);
         writer.setCreator(QStringLiteral("Pellumo"));
         if (PaintSheet(sheet, &writer) == 0) {
+            // The writer reports a failed write only as a page it could not
+            // finish; the file's own error says why.
+            const FileFault fault{file.error(), file.errorString()};
             file.cancelWriting();
-            return QStringLiteral("无法保存“%1”：生成PDF失败。").arg(shown);
+            if (fault.error != QFileDevice::NoError)
+                return WriteFailureText(what, path, fault, existed);
+            return WriteFailureText(what, path, QStringLiteral("生成PDF时出错"), existed);
         }
     }
-    if (!file.commit())
-        return QStringLiteral("无法保存“%1”：%2").arg(shown, file.errorString());
+    FileFault fault;
+    if (!CommitSaveFile(file, &fault))
+        return WriteFailureText(what, path, fault, existed);
     return {};
 }
 

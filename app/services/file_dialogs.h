@@ -21,7 +21,14 @@ public:
                                  const QString &filter) = 0;
 };
 
-// The real dialogs (QFileDialog), modal to the owner.
+// Where a file dialog starts: `lastUsed` while it is a folder, else the
+// user's documents folder when there is one, else the home folder; never
+// the folder the program was started from, which means nothing to a clerk.
+QString DialogStartFolder(const QString &lastUsed = {});
+
+// The real dialogs (QFileDialog), modal to the owner. A folder that is not
+// there (or a relative path) is replaced by DialogStartFolder(), the file
+// name offered kept.
 class WidgetFileDialogs : public FileDialogs
 {
 public:

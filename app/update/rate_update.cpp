@@ -20,6 +20,8 @@
 
 #include "app/update/rate_update.h"
 
+#include "platform/file_error_text.h"
+
 #include "app/services/message_boxes.h"
 #include "app/services/page_services.h"
 #include "app/services/settings_files.h"
@@ -29,6 +31,7 @@
 #include "interest/rate_table.h"
 #include "interest/rate_table_update.h"
 #include "platform/atomic_file.h"
+#include "platform/file_error_text.h"
 #include "platform/ini_file.h"
 
 #include <QDir>
@@ -59,9 +62,11 @@ struct OutcomeTexts {
     QString installed;
     QString downloadFailed;
     QString notValid;
-    QString notWritten;
+    QString fileKind;  // "利率表文件": for the file message when it cannot be written
 
-    const QString &of(Outcome outcome) const
+    // The sentence for an outcome; `target`, the file that could not be
+    // written, says why in the words of every file message.
+    QString of(Outcome outcome, const QString &target) const
     {
         switch (outcome) {
         case Outcome::Installed: return installed;
@@ -69,7 +74,7 @@ struct OutcomeTexts {
         case Outcome::NotValid: return notValid;
         case Outcome::NotWritten: break;
         }
-        return notWritten;
+        return WriteFailureText(fileKind, target, ProbeWriteFault(target), QFileInfo(target).isFile());
     }
 };
 
@@ -77,24 +82,25 @@ const OutcomeTexts RateTableTexts{
     QStringLiteral("下载基准利率更新成功。"),
     QStringLiteral("下载基准利率更新出错，原利率表未作改动。"),
     QStringLiteral("下载的基准利率表数据有误，原利率表未作改动。"),
-    QStringLiteral("无法写入利率表文件 set.rar，原利率表未作改动。"),
+    QStringLiteral("利率表文件"),
 };
 const OutcomeTexts RateHistoryTexts{
     QStringLiteral("下载历史利率更新成功。"),
     QStringLiteral("下载历史利率更新出错，原历史利率表未作改动。"),
     QStringLiteral("下载的历史利率数据有误，原历史利率表未作改动。"),
-    QStringLiteral("无法写入历史利率文件 history.tsv，原历史利率表未作改动。"),
+    QStringLiteral("历史利率文件"),
 };
 const OutcomeTexts CalendarTexts{
     QStringLiteral("下载节假日日历更新成功。"),
     QStringLiteral("下载节假日日历更新出错，原节假日日历未作改动。"),
     QStringLiteral("下载的节假日日历数据有误，原节假日日历未作改动。"),
-    QStringLiteral("无法写入节假日日历文件 calendar.tsv，原节假日日历未作改动。"),
+    QStringLiteral("节假日日历文件"),
 };
 
 struct Report {
     const OutcomeTexts *texts;
     Outcome outcome;
+    QString target;
 };
 
 // One sentence per file that had a newer version, in the order tried, and
@@ -106,7 +112,7 @@ QString OutcomeMessage(const QList<Report> &reports)
     QStringList lines;
     bool downloadFailed = false;
     for (const Report &report : reports) {
-        lines.append(report.texts->of(report.outcome));
+        lines.append(report.texts->of(report.outcome, report.target));
         downloadFailed = downloadFailed || report.outcome == Outcome::DownloadFailed;
     }
     if (downloadFailed)
@@ -156,6 +162,7 @@ struct PublishedFile {
     // has passed, false means the target could not be written.
     std::function<bool(const QString &downloadPath)> install;
     const OutcomeTexts *texts;
+    QString target;  // the installed file
 };
 
 Outcome FetchAndInstall(Downloader &downloader, const QString &serverAddress, const PublishedFile &file)
@@ -185,7 +192,7 @@ PublishedFile RateTableFile(const QTemporaryDir &scratch, const QString &target,
             [target, isValid](const QString &downloaded) {
                 return InstallCheckedFile(downloaded, target, MaxRateTableSize, isValid);
             },
-            &RateTableTexts};
+            &RateTableTexts, target};
 }
 
 PublishedFile RateHistoryFile(const QTemporaryDir &scratch, const QString &target, int published, int inUse)
@@ -198,7 +205,7 @@ PublishedFile RateHistoryFile(const QTemporaryDir &scratch, const QString &targe
             [target, published](const QString &downloaded) {
                 return InstallRateHistory(downloaded, target, published);
             },
-            &RateHistoryTexts};
+            &RateHistoryTexts, target};
 }
 
 PublishedFile CalendarFile(const QTemporaryDir &scratch, const QString &target, int published, int inUse)
@@ -212,7 +219,7 @@ PublishedFile CalendarFile(const QTemporaryDir &scratch, const QString &target, 
             [target, published](const QString &downloaded) {
                 return InstallOfficialCalendar(downloaded, target, published);
             },
-            &CalendarTexts};
+            &CalendarTexts, target};
 }
 
 QString FolderOf(const QString &filePath)
@@ -270,7 +277,8 @@ QString RunUpdate(const PageServices &services)
         return NothingNewer;
     QList<Report> reports;
     for (const PublishedFile &file : newer)
-        reports.append({file.texts, FetchAndInstall(*services.downloader, services.updateServerAddress, file)});
+        reports.append({file.texts, FetchAndInstall(*services.downloader, services.updateServerAddress, file),
+                        file.target});
     return OutcomeMessage(reports);
 }
 

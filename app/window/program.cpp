@@ -2,6 +2,7 @@
 
 #include "app/services/handler_failure.h"
 #include "app/window/main_window.h"
+#include "app/window/qt_translation.h"
 #include "app/services/file_dialogs.h"
 #include "app/services/message_boxes.h"
 #include "app/update/network_downloader.h"
@@ -39,6 +40,7 @@ int RunProgram(int argc, char *argv[], const std::function<void(QWidget &)> &win
     QGuiApplication::setDesktopFileName(QStringLiteral("example.pellumo.pellumo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
     InstallFontSubstitutions();
+    InstallQtTranslation(application);
 
     WidgetMessageBoxes messageBoxes;
     SystemShellLauncher shellLauncher;
