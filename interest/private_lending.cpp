@@ -1,7 +1,6 @@
 #include "interest/private_lending.h"
 
-#include "interest/segmented_interest_text.h"
-#include "money/number_text.h"
+#include "interest/interest_wording.h"
 
 #include <algorithm>
 
@@ -27,7 +26,7 @@ enum class Text { Of2015, Of2020 };
 
 QString Percent(const Money &percent)
 {
-    return DecimalText(percent) + QLatin1Char('%');
+    return PercentText(percent);
 }
 
 QString Day(const QDate &day)
@@ -296,10 +295,9 @@ QStringList OverdueSteps(const PrivateLoan &loan, const CaseFrame &frame)
 QString PeriodStep(const PrivateLoan &loan, const QDate &lastDay)
 {
     const int days = int(loan.lent.daysTo(lastDay)) + 1;
-    const QString counting = loan.countLastDay ? QStringLiteral("两头都算") : QStringLiteral("算头不算尾（截止日不计息）");
-    return QStringLiteral("计息期间：") + Day(loan.lent) + QStringLiteral("至") + Day(loan.until) + QStringLiteral("，") + counting +
-           QStringLiteral("，共") + QString::number(std::max(days, 0)) + QStringLiteral("天，每年按") + QString::number(loan.daysPerYear) +
-           QStringLiteral("天计。");
+    return QStringLiteral("计息期间：") + DayRangeText(loan.lent, loan.until) + QStringLiteral("，") +
+           DayCountingRule(loan.countLastDay) + QStringLiteral("，共") + QString::number(std::max(days, 0)) +
+           QStringLiteral("天，") + DaysPerYearText(loan.daysPerYear) + QStringLiteral("。");
 }
 
 QStringList StepsOf(const PrivateLoan &loan, const CaseFrame &frame, const QDate &lastDay, const PrivateLendingResult &result)
@@ -311,7 +309,7 @@ QStringList StepsOf(const PrivateLoan &loan, const CaseFrame &frame, const QDate
         steps << OverdueSteps(loan, frame);
     steps << QStringLiteral("按单利计算：利息不计入本金，不计算利息的利息（复利）。");
     if (result.beyondKnownData)
-        steps << QStringLiteral("利率数据截至") + Day(result.knownThrough) + QStringLiteral("，其后按最后公布的利率计算。");
+        steps << BeyondKnownDataNote(result.knownThrough) + QStringLiteral("。");
     return steps;
 }
 
