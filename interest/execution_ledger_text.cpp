@@ -1,5 +1,6 @@
 #include "interest/execution_ledger_text.h"
 
+#include "interest/interest_wording.h"
 #include "interest/segmented_interest_text.h"
 #include "money/number_text.h"
 
@@ -15,7 +16,7 @@ QString Figures(const Money &amount)
 
 QString DaysBetween(const QDate &first, const QDate &last)
 {
-    return LongDayText(first) + QStringLiteral("至") + LongDayText(last);
+    return DayRangeText(first, last);
 }
 
 QString ItemName(const DebtItem &item)
@@ -56,10 +57,9 @@ QString GeneralInterestText(const GeneralInterest &g)
     const QString multiplier = g.multiplier == 1 ? QString() : QStringLiteral("的") + DecimalText(g.multiplier) + QStringLiteral("倍");
     const QString rate = g.fixedAnnualRatePercent
                              ? QStringLiteral("年利率") + DecimalText(*g.fixedAnnualRatePercent) + QStringLiteral("%") + multiplier
-                             : RateBasisName(g.basis) + QStringLiteral("同期贷款利率（2019年8月20日起为贷款市场报价利率LPR）") + multiplier;
+                             : RatesInForceName(g.basis) + multiplier;
     return QStringLiteral("以尚未清偿的本金（种类为本金的债务项目）为基数，自") + LongDayText(g.from) + QStringLiteral("起按") + rate +
-           QStringLiteral("计算，每年按") + QString::number(g.daysPerYear == 365 ? 365 : 360) +
-           QStringLiteral("天计，计至实际清偿之日止");
+           QStringLiteral("计算，") + DaysPerYearText(g.daysPerYear) + QStringLiteral("，计至实际清偿之日止");
 }
 
 // The formula of a doubled segment, as the page 分段计息 writes the doubled
@@ -249,12 +249,12 @@ QStringList ExecutionLedgerNotes(const ExecutionCase &c, const ExecutionLedger &
     if (const Money surplus = LedgerSurplus(ledger); surplus > 0)
         notes << QStringLiteral("还款超出应付总额") + Figures(surplus) + QStringLiteral("，列为超出应付部分");
     if (ledger.beyondKnownData)
-        notes << QStringLiteral("利率数据截至") + LongDayText(ledger.knownThrough) + QStringLiteral("，其后按最后公布的利率计算");
+        notes << BeyondKnownDataNote(ledger.knownThrough);
     const QDate firstDelay = FirstDelayDay(c);
     if (firstDelay.isValid() && firstDelay < DailyDelayRateStart())
-        notes << QStringLiteral("2014年8月1日前的迟延履行期间，依法释〔2014〕8号第七条适用此前的规定，按同期贷款基准利率加倍计算");
+        notes << DoubledBefore2014Note();
     if (ledger.startsBeforeReplyOf2009)
-        notes << QStringLiteral("2009年5月18日前的迟延期间适用法释〔2009〕6号施行前的规定，此处按贷款基准利率计算");
+        notes << ReplyOf2009Note();
     return notes;
 }
 

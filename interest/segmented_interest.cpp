@@ -3,6 +3,7 @@
 #include "interest/elapsed_period.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <array>
 
 namespace pellumo {
@@ -91,6 +92,39 @@ RateBand BandOfBasis(RateBasis basis, const QDate &first, const QDate &last)
     return BandOfPeriod(first, last);
 }
 
+// The published rate each day looks up under the terms, as a schedule over
+// [first, last] whose first entry is in force on `first`: each entry starts
+// on the day from which days take that published rate.
+Schedule LookedUpSchedule(const Schedule &published, const QDate &first, const QDate &last, const RateTerms &terms)
+{
+    const auto inForceOn = [&published](const QDate &day) {
+        auto entry = std::upper_bound(published.cbegin(), published.cend(), day,
+                                      [](const QDate &d, const ScheduleEntry &e) { return d < e.from; });
+        return *(entry - 1);
+    };
+    Schedule schedule{inForceOn(first)};
+    schedule.first().from = first;
+    switch (terms.repricing) {
+    case Repricing::EachFixing:
+        for (const ScheduleEntry &entry : published)
+            if (entry.from > first && entry.from <= last)
+                schedule.append(entry);
+        break;
+    case Repricing::Yearly:
+        for (int year = first.year(); year <= last.year(); ++year) {
+            const QDate day = RepricingDayOf(year, terms.repricingMonth, terms.repricingDay);
+            if (day > first && day <= last) {
+                schedule.append(inForceOn(day));
+                schedule.last().from = day;
+            }
+        }
+        break;
+    case Repricing::Fixed:
+        break;
+    }
+    return schedule;
+}
+
 bool SameRate(const ScheduleEntry &a, const ScheduleEntry &b)
 {
     return *a.basis == *b.basis && a.rate->percent == b.rate->percent;
@@ -106,9 +140,9 @@ InterestSegment MakeSegment(const QDate &first, const QDate &last, const QString
 // The segments of [first, last] under a schedule whose first entry is in force
 // on `first`: one per run of days at the same basis and rate, found from the
 // dates of change rather than day by day. A day's interest is
-// principal × percent × dailyFactor ÷ 100.
+// principal × percent × dailyFactor ÷ 100 + spreadPerDay.
 QList<InterestSegment> SegmentsOf(const Schedule &schedule, const QDate &first, const QDate &last,
-                                  const Money &principal, const Money &dailyFactor)
+                                  const Money &principal, const Money &dailyFactor, const Money &spreadPerDay = {})
 {
     const Money perDayAndPercent = principal * dailyFactor / 100;
     QList<InterestSegment> segments;
@@ -124,7 +158,8 @@ QList<InterestSegment> SegmentsOf(const Schedule &schedule, const QDate &first, 
         const bool endsPeriod = next == schedule.cend() || next->from > last;
         const QDate end = endsPeriod ? last : next->from.addDays(-1);
         segments.append(MakeSegment(start, end, *entry->basis, entry->rate->text,
-                                    perDayAndPercent * entry->rate->percent));
+                                    spreadPerDay == 0 ? perDayAndPercent * entry->rate->percent
+                                                      : perDayAndPercent * entry->rate->percent + spreadPerDay));
         if (endsPeriod)
             return segments;
         start = next->from;
@@ -157,6 +192,20 @@ SegmentedInterest Refused(SegmentedInterest::Outcome outcome)
     return result;
 }
 
+SegmentedInterest NegativeFrom(const QDate &day)
+{
+    SegmentedInterest result = Refused(SegmentedInterest::Outcome::NegativeRate);
+    result.negativeRateDay = day;
+    return result;
+}
+
+bool AreValid(const RateTerms &terms)
+{
+    const bool repricingDay = terms.repricing != Repricing::Yearly ||
+                              RepricingDayOf(2000, terms.repricingMonth, terms.repricingDay).isValid();
+    return terms.multiplier.sign() > 0 && std::abs(terms.basisPoints) <= MaxBasisPoints && repricingDay;
+}
+
 SegmentedInterest Completed(QList<InterestSegment> segments, bool beyondKnownData)
 {
     SegmentedInterest result;
@@ -172,11 +221,43 @@ SegmentedInterest Completed(QList<InterestSegment> segments, bool beyondKnownDat
 SegmentedInterest InterestAtRatesInForce(const Money &principal, const QDate &first, const QDate &last, RateBasis basis,
                                          const Money &multiplier, int daysPerYear, const RateHistory &history)
 {
+    return InterestAtRatesInForce(principal, first, last,
+                                  RateTerms{basis, multiplier, 0, Repricing::EachFixing, 1, 1, daysPerYear, true}, history);
+}
+
+SegmentedInterest InterestAtRatesInForce(const Money &principal, const QDate &first, const QDate &last,
+                                         const RateTerms &terms, const RateHistory &history)
+{
     if (const auto refusal = Refusal(first, last, history))
         return Refused(*refusal);
-    const Schedule schedule = ScheduleOfBand(history, BandOfBasis(basis, first, last));
-    const Money dailyFactor = multiplier / Money(daysPerYear == 365 ? 365 : 360);
-    return Completed(SegmentsOf(schedule, first, last, principal, dailyFactor), last > history.knownThrough);
+    if (!AreValid(terms))
+        return Refused(SegmentedInterest::Outcome::InvalidTerms);
+    // 算头不算尾: the last day bears none, so a one-day period has no days.
+    const QDate lastCounted = terms.countLastDay ? last : last.addDays(-1);
+    if (lastCounted < first)
+        return Completed({}, false);
+    // The term band is that of the whole period as agreed, `last` included.
+    const Schedule published = ScheduleOfBand(history, BandOfBasis(terms.basis, first, last));
+    const Schedule schedule = LookedUpSchedule(published, first, lastCounted, terms);
+    const Money spreadPercent = Money::fraction(terms.basisPoints, 100);
+    // Only a negative spread can take a published rate (never below zero) under zero.
+    if (terms.basisPoints < 0)
+        for (const ScheduleEntry &entry : schedule)
+            if ((entry.rate->percent * terms.multiplier + spreadPercent).sign() < 0)
+                return NegativeFrom(entry.from);
+    const Money perYear = Money(terms.daysPerYear == 365 ? 365 : 360);
+    const Money spreadPerDay = principal * spreadPercent / 100 / perYear;
+    const QDate lastLookup = terms.repricing == Repricing::EachFixing ? lastCounted : schedule.last().from;
+    return Completed(SegmentsOf(schedule, first, lastCounted, principal, terms.multiplier / perYear, spreadPerDay),
+                     lastLookup > history.knownThrough);
+}
+
+QDate RepricingDayOf(int year, int month, int day)
+{
+    // A yearly repricing on 29 February falls on 28 February in common years.
+    if (month == 2 && day == 29 && !QDate::isLeapYear(year))
+        return QDate(year, 2, 28);
+    return QDate(year, month, day);
 }
 
 SegmentedInterest DoubledDelayInterestInForce(const Money &principal, const QDate &first, const QDate &last,

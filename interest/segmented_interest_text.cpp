@@ -8,21 +8,12 @@ namespace {
 
 using Calculation = SegmentedInterestRequest::Calculation;
 
-const QString ReplyOf2009Note =
-    QStringLiteral("2009年5月18日前的迟延期间适用法释〔2009〕6号施行前的规定，此处按贷款基准利率计算");
 const QString LegalBasis = QStringLiteral(
     "法律依据：《中华人民共和国民事诉讼法》第二百六十四条；"
     "《最高人民法院关于执行程序中计算迟延履行期间的债务利息适用法律若干问题的解释》（法释〔2014〕8号）第一条、第七条。");
 // The formula of 法释〔2014〕8号 第一条.
 const QString DailyRuleFormula = QStringLiteral(
     "加倍部分债务利息＝债务人尚未清偿的生效法律文书确定的除一般债务利息之外的金钱债务×日万分之一点七五×迟延履行期间。");
-const QString EarlierRuleNote =
-    QStringLiteral("2014年8月1日前的迟延履行期间，依法释〔2014〕8号第七条适用此前的规定，按同期贷款基准利率加倍计算。");
-
-QString DayText(const QDate &day)
-{
-    return day.toString(QStringLiteral("yyyy年M月d日"));
-}
 
 // "2013-01-01", built by hand: QDate::toString costs more than the rest of a
 // memo line, and the memo is rewritten on every keystroke.
@@ -107,7 +98,7 @@ int DaysOf(const SegmentedInterest &result)
 QString RefusalLine(SegmentedInterest::Outcome outcome)
 {
     if (outcome == SegmentedInterest::Outcome::BeforeHistory)
-        return QStringLiteral(" 起算日早于") + DayText(RateHistoryStart()) + QStringLiteral("，本程序没有此前的利率数据");
+        return QStringLiteral(" 起算日早于") + LongDayText(RateHistoryStart()) + QStringLiteral("，本程序没有此前的利率数据");
     return QStringLiteral(" 截止日早于起算日，无法计算");
 }
 
@@ -121,10 +112,8 @@ QString BasisLine(const SegmentedInterestRequest &request)
 {
     if (request.calculation == Calculation::DoubledDelay)
         return QStringLiteral("计算标准：2014年8月1日前按同期贷款基准利率加倍计算，自2014年8月1日起按日万分之一点七五计算");
-    const QString multiplier = DecimalText(request.multiplier);
-    return QStringLiteral("计息标准：") + RateBasisName(request.basis) + QStringLiteral("同期贷款利率（2019年8月20日起为贷款市场报价利率LPR），倍数") +
-           multiplier + QStringLiteral("，每年按") + QString::number(request.daysPerYear == 365 ? 365 : 360) +
-           QStringLiteral("天计");
+    return QStringLiteral("计息标准：") + RatesInForceName(request.basis) + QStringLiteral("，倍数") +
+           DecimalText(request.multiplier) + QStringLiteral("，") + DaysPerYearText(request.daysPerYear);
 }
 
 QString SourceLine(const SegmentedInterest &result)
@@ -135,14 +124,7 @@ QString SourceLine(const SegmentedInterest &result)
         loanPrime |= IsLoanPrimeRate(segment);
         benchmark |= !IsLoanPrimeRate(segment) && !IsDailyDelayRate(segment);
     }
-    QStringList sources;
-    if (benchmark)
-        sources << QStringLiteral("中国人民银行公布的贷款基准利率");
-    if (loanPrime)
-        sources << QStringLiteral("全国银行间同业拆借中心公布的贷款市场报价利率（LPR）");
-    if (sources.isEmpty())
-        return {};
-    return QStringLiteral("利率来源：") + sources.join(QStringLiteral("、")) + QStringLiteral("。");
+    return RateSourceLine(benchmark, loanPrime);
 }
 
 } // namespace
@@ -155,24 +137,6 @@ SegmentedInterest CalculateSegmentedInterest(const SegmentedInterestRequest &req
                                   request.daysPerYear, history);
 }
 
-QString RateBasisName(RateBasis basis)
-{
-    switch (basis) {
-    case RateBasis::OneYear:
-        return QStringLiteral("一年期");
-    case RateBasis::OverFiveYears:
-        return QStringLiteral("五年期以上");
-    case RateBasis::ByTerm:
-        break;
-    }
-    return QStringLiteral("按期限");
-}
-
-QString LongDayText(const QDate &day)
-{
-    return DayText(day);
-}
-
 QStringList SegmentedInterestNotes(const SegmentedInterestRequest &request, const SegmentedInterest &result,
                                    const QDate &knownThrough)
 {
@@ -180,9 +144,9 @@ QStringList SegmentedInterestNotes(const SegmentedInterestRequest &request, cons
     if (const std::optional<QString> rounding = RoundingNote(result))
         notes << *rounding;
     if (result.beyondKnownData)
-        notes << QStringLiteral("利率数据截至") + DayText(knownThrough) + QStringLiteral("，其后按最后公布的利率计算");
+        notes << BeyondKnownDataNote(knownThrough);
     if (request.calculation == Calculation::DoubledDelay && StartsBeforeReplyOf2009(request.first))
-        notes << ReplyOf2009Note;
+        notes << ReplyOf2009Note();
     return notes;
 }
 
@@ -222,14 +186,14 @@ QString SegmentedInterestCopyText(const SegmentedInterestRequest &request, const
     lines << QStringLiteral("本金：") + MoneyToFigures(request.principal) + QStringLiteral("元");
     const QString period = request.calculation == Calculation::DoubledDelay ? QStringLiteral("迟延履行期间：")
                                                                             : QStringLiteral("计息期间：");
-    lines << period + DayText(request.first) + QStringLiteral("至") + DayText(request.last) + QStringLiteral("，共") +
+    lines << period + LongDayText(request.first) + QStringLiteral("至") + LongDayText(request.last) + QStringLiteral("，共") +
                  QString::number(DaysOf(result)) + QStringLiteral("天");
     lines << BasisLine(request);
     lines << QStringLiteral("分段计算：");
     int number = 0;
     for (const InterestSegment &segment : result.segments) {
-        lines << QString::number(++number) + QStringLiteral(". ") + DayText(segment.first) + QStringLiteral("至") +
-                     DayText(segment.last) + QStringLiteral("，共") + QString::number(segment.days) +
+        lines << QString::number(++number) + QStringLiteral(". ") + LongDayText(segment.first) + QStringLiteral("至") +
+                     LongDayText(segment.last) + QStringLiteral("，共") + QString::number(segment.days) +
                      QStringLiteral("天，按") + RateOf(segment) + QStringLiteral("计算：") + Formula(request, segment) +
                      QStringLiteral("元");
     }
@@ -268,7 +232,7 @@ QStringList SegmentedInterestBasis(const SegmentedInterestRequest &request, cons
         lines << source;
     if (request.calculation == Calculation::DoubledDelay) {
         if (request.first < DailyDelayRateStart())
-            lines << EarlierRuleNote;
+            lines << DoubledBefore2014Note() + QStringLiteral("。");
         if (request.last >= DailyDelayRateStart())
             lines << QStringLiteral("计算公式：") + DailyRuleFormula;
         lines << LegalBasis;

@@ -7,6 +7,7 @@
 // more off the total, and both texts then say so and by how much, instead of
 // hiding it by rounding the segments to fit.
 
+#include "interest/interest_wording.h"
 #include "interest/segmented_interest.h"
 #include "money/money.h"
 
@@ -30,12 +31,6 @@ struct SegmentedInterestRequest {
 
 // Runs the calculation the request names.
 SegmentedInterest CalculateSegmentedInterest(const SegmentedInterestRequest &request, const RateHistory &history);
-
-// "一年期", "五年期以上", "按期限".
-QString RateBasisName(RateBasis basis);
-
-// A day as the texts write it, "2013年1月1日".
-QString LongDayText(const QDate &day);
 
 // The notes a complete result carries, in this order: the rounding note (the
 // shown segments do not add up to the total), the data note ("利率数据截至…")
