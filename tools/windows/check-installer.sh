@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the Windows installer under Wine, as an administrator would use it:
 #
-#   tools/windows/check-installer.sh [build/package-win64/pellumo-<version>-win64-setup.exe]
+#   tools/windows/check-installer.sh [INSTALLER]
 #
+# (without INSTALLER it builds this tree's, tools/package.sh --arch win64)
 # 1. installs it silently (/S) into a Wine prefix of its own, made afresh;
 # 2. checks that the program folder holds pellumo.exe and its DLLs, and that
 #    the Start-menu entry and the uninstaller's registration are there;
@@ -23,9 +24,15 @@ cd "$(dirname "$0")/../.."
 source tools/packages.sh
 ensure_windows_packages
 
-installer=${1:-$(ls build/package-win64/pellumo-*-win64-setup.exe 2>/dev/null | head -1 || true)}
-if [ -z "$installer" ] || [ ! -f "$installer" ]; then
-    echo "No installer: build one with tools/package.sh --arch win64" >&2
+# Without an installer named, the installer of this source tree, built now.
+if [ $# -eq 0 ]; then
+    tools/package.sh --arch win64
+    version=$(sed -n 's/^project(Pellumo VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+    set -- "build/package-win64/pellumo-$version-win64-setup.exe"
+fi
+installer=$1
+if [ ! -f "$installer" ]; then
+    echo "No installer $installer" >&2
     exit 2
 fi
 installer=$(cd "$(dirname "$installer")" && pwd)/$(basename "$installer")
@@ -102,8 +109,11 @@ check "the driver saw the base amounts saved" test "$(cat "$report" 2>/dev/null)
 # itself; on Windows a user's save goes to %APPDATA%\Pellumo.
 appdata=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')")
 saved=$(ls "$program_files/setjs.rar" "$appdata/Pellumo/setjs.rar" 2>/dev/null | head -1 || true)
-check "setjs.rar holds the amounts in GBK" grep -q $'^lihun=120\r$' "${saved:-/nonexistent}"
-check "setjs.rar holds both amounts" grep -q $'^renge=300\r$' "${saved:-/nonexistent}"
+saved_line() {  # saved_line <line>: the saved setjs.rar holds that line, CR LF ended
+    [ -n "$saved" ] && grep -qx "$1"$'\r' "$saved"
+}
+check "setjs.rar saved with the divorce amount" saved_line lihun=120
+check "setjs.rar saved with the personality-rights amount" saved_line renge=300
 
 # A user's own settings, as the program keeps them where it cannot write its folder.
 mkdir -p "$appdata/Pellumo"
