@@ -109,6 +109,7 @@ private Q_SLOTS:
 
     void clicksOpenTheSite_data();
     void clicksOpenTheSite();
+    void bannerWithoutItsBrowserModule();
     void siteLinkReadsItsAddressAtTheClick();
     void calculatorIcons_data();
     void calculatorIcons();
@@ -442,6 +443,26 @@ void FixedPagesTest::clicksOpenTheSite()
 
     QCOMPARE(fixture.shell.webAddresses, (QList<QUrl>{QUrl(SiteAddress()), QUrl(SiteAddress())}));
     QVERIFY(fixture.shell.programs.isEmpty());
+    QVERIFY(fixture.boxes.boxes.isEmpty());
+}
+
+// The Windows program has no browser module (no Qt WebEngine there): the
+// banner's host resolves (a literal address), the module is wanted and not
+// found, and the strip shows its picture as when the site cannot be
+// reached; a click opens the site in the default browser.
+void FixedPagesTest::bannerWithoutItsBrowserModule()
+{
+    WindowFixture fixture(true);
+    fixture.services.bannerAddress = QStringLiteral("http://127.0.0.1:9/gg.asp");
+    fixture.services.bannerModulePath = fixture.filePath(QStringLiteral("pellumo_banner"));
+    fixture.open();
+    QWidget *panel7 = fixture.control<QWidget>(QStringLiteral("Panel7"));
+    QWidget *picture = fixture.control<QWidget>(QStringLiteral("Image3"));
+    QTRY_VERIFY(!panel7->isVisible());
+    QVERIFY(!fixture.window->webBrowser());
+    QVERIFY(picture->isVisible());
+    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(picture->width() / 2, picture->height() / 2));
+    QCOMPARE(fixture.shell.webAddresses, QList<QUrl>{QUrl(SiteAddress())});
     QVERIFY(fixture.boxes.boxes.isEmpty());
 }
 
