@@ -40,7 +40,8 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "Apache-2.0"
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\licenses\LICENSE.txt"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_RUN "$INSTDIR\pellumo.exe"
+; No "run now" on the last page: started from this elevated installer, the
+; program could write its folder and would keep the user's settings there.
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
