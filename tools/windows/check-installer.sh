@@ -56,12 +56,12 @@ check() {  # check <what> <command...>
 tools/windows/build.sh --target installed_program_driver_plugin >/dev/null
 sdk=$(sed -n 's/^PELLUMO_WIN_SDK:[A-Z]*=//p' build/windows/CMakeCache.txt)
 work=$(mkdir -p build/package-win64 && mktemp -d "$(pwd)/build/package-win64/check.XXXXXX")
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$work/plugins/generic" "$work/plugins/platforms"
 cp build/windows/tests/*installed_program_driver_plugin.dll "$work/plugins/generic/"
 cp "$sdk/qt-win/plugins/platforms/qoffscreen.dll" "$work/plugins/platforms/"
 
 export WINEPREFIX=$work/wine-prefix
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES=mscoree,mshtml=
 windows_path() {  # the Unix path $1 as Wine's drive Z: sees it
