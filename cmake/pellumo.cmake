@@ -32,8 +32,9 @@ function(pellumo_test name)
   pellumo_target_defaults(${target})
   # A cross build's tests run under the emulator (the toolchain's
   # CMAKE_CROSSCOMPILING_EMULATOR), many times slower: the long walks take
-  # coarser steps there, as under the sanitizers.
-  if(CMAKE_CROSSCOMPILING AND CMAKE_CROSSCOMPILING_EMULATOR)
+  # coarser steps there, as under the sanitizers. Wine is no emulator: the
+  # Windows tests run at the machine's own speed and take the full walks.
+  if(CMAKE_CROSSCOMPILING AND CMAKE_CROSSCOMPILING_EMULATOR AND NOT WIN32)
     target_compile_definitions(${target} PRIVATE PELLUMO_TESTS_UNDER_EMULATOR)
   endif()
   add_test(NAME ${ARG_NAME} COMMAND ${target})
@@ -64,5 +65,10 @@ function(pellumo_test name)
   endforeach()
   if(text MATCHES "QProcess")
     set_property(TEST ${ARG_NAME} APPEND PROPERTY LABELS child-process)
+  endif()
+  # The tests of the window layer (tools/cross-test.sh win64 counts them
+  # apart from the calculation libraries' tests).
+  if(pellumo_app IN_LIST ARG_LINKS)
+    set_property(TEST ${ARG_NAME} APPEND PROPERTY LABELS window)
   endif()
 endfunction()

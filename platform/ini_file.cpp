@@ -1,18 +1,15 @@
 #include "platform/ini_file.h"
 
 #include "platform/atomic_file.h"
+#include "platform/gbk_text.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <algorithm>
 #include <optional>
 
 namespace pellumo {
 namespace {
-
-constexpr char Encoding[] = "GBK";
 
 // The file is parsed as GBK bytes; only the value asked for is decoded. In GBK
 // a byte from 0x81 to 0xFE starts a two-byte character whose second byte may
@@ -157,14 +154,7 @@ std::optional<QByteArray> Encode(const QString &text)
     const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
     if (ascii)
         return text.toLatin1();
-    QStringEncoder encoder(Encoding);
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        return std::nullopt;
-    QStringDecoder decoder(Encoding);
-    if (QString(decoder.decode(bytes)) != text || decoder.hasError())
-        return std::nullopt;
-    return bytes;
+    return EncodeGbk(text);
 }
 
 bool HasOuterBlanks(const QString &text)
@@ -276,9 +266,7 @@ QString ReadIniStringFrom(const QByteArray &content, const QString &section, con
         const ByteLine line = LineAt(content, begin);
         const IniLine parsed = ParseLine(content, line);
         if (parsed.kind == LineKind::Key && SameName(parsed.name, *keyName)) {
-            QStringDecoder decoder(Encoding);
-            const QString value = decoder.decode(parsed.value);
-            return value.left(MaxValueLength);
+            return DecodeGbk(parsed.value).left(MaxValueLength);
         }
         begin = line.next;
     }

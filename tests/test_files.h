@@ -1,21 +1,26 @@
 #pragma once
 
 // Files as the tests place and read them: bytes written and read whole, and
-// text in GBK, the encoding of the program's settings files. Qt Core only, so
-// that the library tests can use it as well as the window tests.
+// text in GBK, the encoding of the program's settings files, through the
+// platform's converter. Qt Core and pellumo_platform only, so that the
+// library tests can use it as well as the window tests.
+
+#include "platform/gbk_text.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <QStringEncoder>
 #include <QtGlobal>
 
 namespace pellumo::testing {
 
+// Stops the test program for text GBK lacks: such a file is no settings file.
 inline QByteArray Gbk(const QString &text)
 {
-    QStringEncoder encoder("GBK");
-    return encoder(text);
+    const auto bytes = EncodeGbk(text);
+    if (!bytes)
+        qFatal("no GBK for %s", qPrintable(text));
+    return *bytes;
 }
 
 // Creates or overwrites the file; false when it could not be written whole.

@@ -7,6 +7,7 @@
 #include "app/services/site_address.h"
 #include "app/services/system_shell_launcher.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QImageReader>
@@ -108,6 +109,7 @@ private Q_SLOTS:
 
     void clicksOpenTheSite_data();
     void clicksOpenTheSite();
+    void bannerWithoutItsBrowserModule();
     void siteLinkReadsItsAddressAtTheClick();
     void calculatorIcons_data();
     void calculatorIcons();
@@ -444,6 +446,26 @@ void FixedPagesTest::clicksOpenTheSite()
     QVERIFY(fixture.boxes.boxes.isEmpty());
 }
 
+// The Windows program has no browser module (no Qt WebEngine there): the
+// banner's host resolves (a literal address), the module is wanted and not
+// found, and the strip shows its picture as when the site cannot be
+// reached; a click opens the site in the default browser.
+void FixedPagesTest::bannerWithoutItsBrowserModule()
+{
+    WindowFixture fixture(true);
+    fixture.services.bannerAddress = QStringLiteral("http://127.0.0.1:9/gg.asp");
+    fixture.services.bannerModulePath = fixture.filePath(QStringLiteral("pellumo_banner"));
+    fixture.open();
+    QWidget *panel7 = fixture.control<QWidget>(QStringLiteral("Panel7"));
+    QWidget *picture = fixture.control<QWidget>(QStringLiteral("Image3"));
+    QTRY_VERIFY(!panel7->isVisible());
+    QVERIFY(!fixture.window->webBrowser());
+    QVERIFY(picture->isVisible());
+    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(picture->width() / 2, picture->height() / 2));
+    QCOMPARE(fixture.shell.webAddresses, QList<QUrl>{QUrl(SiteAddress())});
+    QVERIFY(fixture.boxes.boxes.isEmpty());
+}
+
 void FixedPagesTest::siteLinkReadsItsAddressAtTheClick()
 {
     WindowFixture fixture;
@@ -460,6 +482,11 @@ void FixedPagesTest::calculatorIcons_data()
     QTest::addColumn<QStringList>("installed");
     QTest::addColumn<QString>("expected");  // empty: nothing reaches the shell
 
+#ifdef Q_OS_WIN
+    // Every Windows has its calculator in the system folder; nothing is looked up.
+    QTest::newRow("the system's calculator")
+        << QStringList{QStringLiteral("kcalc")} << QStringLiteral("C:\\WINDOWS\\system32\\calc.exe");
+#else
     QTest::newRow("no calculator on the system") << QStringList{} << QString();
     QTest::newRow("only a desktop calculator")
         << QStringList{QStringLiteral("kcalc")} << QStringLiteral("kcalc");
@@ -467,6 +494,7 @@ void FixedPagesTest::calculatorIcons_data()
         << QStringList{QStringLiteral("xcalc"), QStringLiteral("galculator"),
                        QStringLiteral("gnome-calculator")}
         << QStringLiteral("gnome-calculator");
+#endif
 }
 
 // Both icons hand the same calculator to the shell, again on every click.
@@ -488,6 +516,7 @@ void FixedPagesTest::calculatorIcons()
     tabs->setCurrentIndex(1);
     QTest::mouseClick(fixture.control<QWidget>(QStringLiteral("Image5")), Qt::LeftButton);
 
+    // An absolute expected path (Windows's calculator) is taken as it is.
     const QStringList targets = expected.isEmpty() ? QStringList{} : QStringList(3, bin.filePath(expected));
     QCOMPARE(fixture.shell.programs, targets);
     QVERIFY(fixture.shell.webAddresses.isEmpty());
@@ -498,8 +527,14 @@ void FixedPagesTest::systemShellStartsAProgramByItsPath()
 {
     QTemporaryDir folder;
     const QString marker = folder.filePath(QStringLiteral("started"));
+#ifdef Q_OS_WIN
+    // Windows starts a command script by its path as it starts a program.
+    const QString program = folder.filePath(QStringLiteral("calculator.cmd"));
+    WriteExecutable(program, "@echo off\r\ntype nul > \"" + QDir::toNativeSeparators(marker).toLocal8Bit() + "\"\r\n");
+#else
     const QString program = folder.filePath(QStringLiteral("calculator"));
     WriteExecutable(program, "#!/bin/sh\ntouch '" + marker.toLocal8Bit() + "'\n");
+#endif
     SystemShellLauncher shell;
 
     shell.startProgram(folder.filePath(QStringLiteral("missing-program")));  // silent

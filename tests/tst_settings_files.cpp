@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -13,7 +14,9 @@ using namespace pellumo::testing;
 
 // The service as the window builds it: from the program's folder alone, with
 // the user's folder found by Qt under XDG_CONFIG_HOME (a temporary folder
-// here) for the application name Pellumo. Root may write any existing
+// here) for the application name Pellumo. Windows names that folder from
+// the system, not from a variable: there Qt's test mode puts it under
+// %APPDATA%\qttest, which no program uses, emptied before each test. Root may write any existing
 // folder, so the program folder that cannot be written is one that does not
 // exist when the service is built; placing it afterwards shows that the
 // decision is taken once.
@@ -33,7 +36,14 @@ private Q_SLOTS:
 
 private:
     QString programFolder() const { return m_root->filePath(QStringLiteral("program")) + QLatin1Char('/'); }
+#ifdef Q_OS_WIN
+    QString userFolder() const
+    {
+        return QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")) + QStringLiteral("/qttest/Pellumo/");
+    }
+#else
     QString userFolder() const { return m_root->filePath(QStringLiteral("config/Pellumo")) + QLatin1Char('/'); }
+#endif
 
     std::unique_ptr<QTemporaryDir> m_root;
     QByteArray m_savedConfigHome;
@@ -43,6 +53,10 @@ void SettingsFilesTest::initTestCase()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Pellumo"));
     m_savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+#ifdef Q_OS_WIN
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(!qEnvironmentVariableIsEmpty("APPDATA"));
+#endif
 }
 
 void SettingsFilesTest::init()
@@ -50,6 +64,9 @@ void SettingsFilesTest::init()
     m_root = std::make_unique<QTemporaryDir>();
     QVERIFY(m_root->isValid());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_root->filePath(QStringLiteral("config"))));
+#ifdef Q_OS_WIN
+    QVERIFY(QDir(userFolder()).removeRecursively());
+#endif
 }
 
 void SettingsFilesTest::cleanupTestCase()

@@ -1,9 +1,11 @@
 #include "platform/settings_location.h"
 #include "tests/test_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
 #include <memory>
 
@@ -27,6 +29,7 @@ private Q_SLOTS:
     void probe_data();
     void probe();
     void probeLeavesNothingBehind();
+    void userFolderIsThePlatformsOwn();
 
 private:
     QString programFolder() const { return m_root->filePath(QStringLiteral("program")) + QLatin1Char('/'); }
@@ -147,6 +150,24 @@ void SettingsLocationTest::probeLeavesNothingBehind()
 {
     QVERIFY(CanCreateFilesIn(programFolder()));
     QCOMPARE(QDir(programFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
+// Where each platform keeps a user's settings: Linux's configuration folder,
+// Windows's roaming %APPDATA% (not Qt's configuration folder there, the
+// local %LOCALAPPDATA%), which the uninstaller leaves alone.
+void SettingsLocationTest::userFolderIsThePlatformsOwn()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Pellumo"));
+#ifdef Q_OS_WIN
+    const QString base = QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"));
+    QVERIFY(!base.isEmpty());
+#else
+    const QByteArray savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", savedConfigHome); });
+    const QString base = m_root->filePath(QStringLiteral("config"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(base));
+#endif
+    QCOMPARE(UserSettingsFolder(), base + QStringLiteral("/Pellumo"));
 }
 
 QTEST_GUILESS_MAIN(SettingsLocationTest)

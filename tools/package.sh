@@ -6,6 +6,8 @@
 #   tools/package.sh -DPELLUMO_UPDATE_URL=http://192.168.1.10:8000   # cmake options pass through
 #   tools/package.sh --arch arm64                           # cross-built for arm64 (aarch64):
 #                                                           # build/package-arm64/pellumo_<version>_arm64.deb
+#   tools/package.sh --arch win64                           # the Windows installer (tools/windows/package.sh):
+#                                                           # build/package-win64/pellumo-<version>-win64-setup.exe
 #
 # The arm64 package needs the cross compilers and the arm64 libraries that
 # tools/cross-test.sh installs (tools/packages.sh, PELLUMO_ARM64_PACKAGES).
@@ -13,8 +15,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 arch=
 if [ "${1:-}" = --arch ]; then
-    arch=${2:?"--arch needs amd64 or arm64"}
+    arch=${2:?"--arch needs amd64, arm64 or win64"}
     shift 2
+fi
+if [ "$arch" = win64 ]; then
+    exec tools/windows/package.sh
 fi
 source tools/packages.sh
 # dpkg-dev: dpkg-shlibdeps (the library dependencies) and dpkg-buildflags;
@@ -37,7 +42,7 @@ case "${arch:-$native_arch}" in
         # The target's flags (dpkg-buildflags knows them by architecture).
         export DEB_HOST_ARCH=arm64
         ;;
-    *) echo "tools/package.sh: cannot build for '$arch' here (the native $native_arch, or arm64)" >&2; exit 2 ;;
+    *) echo "tools/package.sh: cannot build for '$arch' here (the native $native_arch, arm64 or win64)" >&2; exit 2 ;;
 esac
 
 # Debian's hardening flags, as a package built by the Debian tools would get them.

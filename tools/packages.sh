@@ -46,3 +46,20 @@ ensure_arm64_packages() {
     fi
     ensure_packages "${PELLUMO_ARM64_PACKAGES[@]}"
 }
+
+# The 64-bit Windows cross build (tools/windows/build.sh, tools/cross-test.sh
+# win64): Debian's MinGW-w64 compilers with POSIX threads (Qt 6 needs that
+# thread model) and their tools, Wine to run the program and its tests (the
+# 64-bit loader alone: nothing here is a 32-bit Windows program), NSIS for
+# the installer (makensis runs here) and xz-utils for the SDK archive. Qt
+# and GMP for Windows come from the SDK, not from packages.
+PELLUMO_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools
+                          wine wine64 nsis xz-utils)
+
+ensure_windows_packages() {
+    ensure_packages "${PELLUMO_WINDOWS_PACKAGES[@]}" "$@"
+}
+
+# Rebuilding that SDK from Debian's source packages (tools/windows/build-sdk.sh):
+# apt-get source needs dpkg-dev, GMP's configure needs m4.
+PELLUMO_WINDOWS_SDK_PACKAGES=(dpkg-dev m4)

@@ -1,12 +1,11 @@
 #include "app/services/settings_files.h"
 
-#include <QStandardPaths>
 #include <utility>
 
 namespace pellumo {
 
 SettingsFiles::SettingsFiles(const QString &programFolder)
-    : m_folders(FindSettingsFolders(programFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)))
+    : m_folders(FindSettingsFolders(programFolder, UserSettingsFolder()))
 {
 }
 
