@@ -3,6 +3,8 @@
 #include "interest/result_lines.h"
 #include "money/number_text.h"
 
+#include <cstdlib>
+
 namespace pellumo {
 namespace {
 
@@ -59,6 +61,18 @@ QString RateFactor(const SegmentedInterestRequest &request)
     return multiplier + QStringLiteral("÷") + QString::number(request.daysPerYear == 365 ? 365 : 360);
 }
 
+bool HasSpread(const SegmentedInterestRequest &request)
+{
+    return request.calculation == Calculation::RatesInForce && request.basisPoints != 0;
+}
+
+// A day's rate and year with a spread: "(3.85%×1.5+0.5%)÷360".
+QString SpreadRateFactor(const SegmentedInterestRequest &request, const InterestSegment &segment)
+{
+    return AppliedRateExpression(segment.annualRate, request.multiplier, request.basisPoints) + QStringLiteral("÷") +
+           QString::number(request.daysPerYear == 365 ? 365 : 360);
+}
+
 // "＝" when the shown amount is the exact one, "≈" when it is rounded.
 QString EqualsSign(const Money &interest)
 {
@@ -68,8 +82,11 @@ QString EqualsSign(const Money &interest)
 // 100000×6.15%×2÷360×577≈19714.17 ; 100000×0.0175%×153＝2677.50
 QString Formula(const SegmentedInterestRequest &request, const InterestSegment &segment)
 {
-    const QString factor = IsDailyDelayRate(segment) ? QString() : RateFactor(request);
-    return DecimalText(request.principal) + QStringLiteral("×") + segment.annualRate + QLatin1Char('%') + factor +
+    const QString rate = HasSpread(request) ? SpreadRateFactor(request, segment)
+                         : IsDailyDelayRate(segment)
+                             ? segment.annualRate + QLatin1Char('%')
+                             : segment.annualRate + QLatin1Char('%') + RateFactor(request);
+    return DecimalText(request.principal) + QStringLiteral("×") + rate +
            QStringLiteral("×") + QString::number(segment.days) + EqualsSign(segment.interest) +
            MoneyToFigures(segment.interest);
 }
@@ -95,11 +112,37 @@ int DaysOf(const SegmentedInterest &result)
     return days;
 }
 
-QString RefusalLine(SegmentedInterest::Outcome outcome)
+QString InvalidTermsLine(const SegmentedInterestRequest &request)
 {
-    if (outcome == SegmentedInterest::Outcome::BeforeHistory)
+    if (std::abs(request.basisPoints) > MaxBasisPoints)
+        return QStringLiteral(" 加点须在-10000至10000个基点之间");
+    if (request.multiplier.sign() <= 0)
+        return QStringLiteral(" 倍数必须大于零");
+    return QStringLiteral(" 重定价日") + QString::number(request.repricingMonth) + QStringLiteral("月") +
+           QString::number(request.repricingDay) + QStringLiteral("日不存在");
+}
+
+QString RefusalLine(const SegmentedInterestRequest &request, const SegmentedInterest &result)
+{
+    switch (result.outcome) {
+    case SegmentedInterest::Outcome::BeforeHistory:
         return QStringLiteral(" 起算日早于") + LongDayText(RateHistoryStart()) + QStringLiteral("，本程序没有此前的利率数据");
+    case SegmentedInterest::Outcome::InvalidTerms:
+        return InvalidTermsLine(request);
+    case SegmentedInterest::Outcome::NegativeRate:
+        return QStringLiteral(" ") + NegativeRateText(result.negativeRateDay);
+    case SegmentedInterest::Outcome::Complete:
+    case SegmentedInterest::Outcome::EndBeforeStart:
+        break;
+    }
     return QStringLiteral(" 截止日早于起算日，无法计算");
+}
+
+// "一年期LPR的1.5倍加50个基点，每年1月1日重定价".
+QString RateForm(const SegmentedInterestRequest &request)
+{
+    return RateFormText(RateNameFrom(request.basis, request.first), request.multiplier, request.basisPoints) +
+           QStringLiteral("，") + RepricingText(request.repricing, request.repricingMonth, request.repricingDay);
 }
 
 QString Title(const SegmentedInterestRequest &request)
@@ -129,12 +172,24 @@ QString SourceLine(const SegmentedInterest &result)
 
 } // namespace
 
+RateTerms RateTermsOf(const SegmentedInterestRequest &request)
+{
+    return {request.basis,          request.multiplier,     request.basisPoints, request.repricing,
+            request.repricingMonth, request.repricingDay,   request.daysPerYear, request.countLastDay};
+}
+
+bool HasContractTerms(const SegmentedInterestRequest &request)
+{
+    return request.calculation == Calculation::RatesInForce &&
+           (request.multiplier != 1 || request.basisPoints != 0 || request.repricing != Repricing::EachFixing ||
+            !request.countLastDay);
+}
+
 SegmentedInterest CalculateSegmentedInterest(const SegmentedInterestRequest &request, const RateHistory &history)
 {
     if (request.calculation == Calculation::DoubledDelay)
         return DoubledDelayInterestInForce(request.principal, request.first, request.last, history);
-    return InterestAtRatesInForce(request.principal, request.first, request.last, request.basis, request.multiplier,
-                                  request.daysPerYear, history);
+    return InterestAtRatesInForce(request.principal, request.first, request.last, RateTermsOf(request), history);
 }
 
 QStringList SegmentedInterestNotes(const SegmentedInterestRequest &request, const SegmentedInterest &result,
@@ -154,7 +209,7 @@ QStringList SegmentedInterestLines(const SegmentedInterestRequest &request, cons
                                    const QDate &knownThrough)
 {
     if (result.outcome != SegmentedInterest::Outcome::Complete)
-        return {RefusalLine(result.outcome)};
+        return {RefusalLine(request, result)};
     QStringList lines;
     const QString what = request.calculation == Calculation::DoubledDelay ? QStringLiteral("加倍部分债务利息")
                                                                           : QStringLiteral("利息合计");
@@ -166,12 +221,19 @@ QStringList SegmentedInterestLines(const SegmentedInterestRequest &request, cons
     lines << QStringLiteral(" ") + IsoDay(request.first) + QStringLiteral("至") + IsoDay(request.last) +
                  QStringLiteral("，共") + QString::number(DaysOf(result)) + QStringLiteral("天，分") +
                  QString::number(result.segments.size()) + QStringLiteral("段：");
+    // The memo shows a multiplier alone in each segment's factor already.
+    if (HasContractTerms(request) && (request.basisPoints != 0 || request.repricing != Repricing::EachFixing ||
+                                      !request.countLastDay))
+        lines << QStringLiteral(" 利率：") + RateForm(request) + QStringLiteral("，") + DayCountingText(request.countLastDay);
     const QString factor = RateFactor(request);
     for (const InterestSegment &segment : result.segments) {
         lines << QStringLiteral(" ") + IsoDay(segment.first) + QStringLiteral("至") + IsoDay(segment.last) +
                      QStringLiteral("，") + QString::number(segment.days) + QStringLiteral("天，") +
                      MoneyToFigures(segment.interest);
-        lines << QStringLiteral("   ") + RateOf(segment) + (IsDailyDelayRate(segment) ? QString() : factor);
+        const QString rate = HasSpread(request)         ? QStringLiteral("：") + SpreadRateFactor(request, segment)
+                             : IsDailyDelayRate(segment) ? QString()
+                                                         : factor;
+        lines << QStringLiteral("   ") + RateOf(segment) + rate;
     }
     return lines;
 }
@@ -187,8 +249,10 @@ QString SegmentedInterestCopyText(const SegmentedInterestRequest &request, const
     const QString period = request.calculation == Calculation::DoubledDelay ? QStringLiteral("迟延履行期间：")
                                                                             : QStringLiteral("计息期间：");
     lines << period + LongDayText(request.first) + QStringLiteral("至") + LongDayText(request.last) + QStringLiteral("，共") +
-                 QString::number(DaysOf(result)) + QStringLiteral("天");
+                 QString::number(DaysOf(result)) + QStringLiteral("天") +
+                 (HasContractTerms(request) && !request.countLastDay ? QStringLiteral("（算头不算尾）") : QString());
     lines << BasisLine(request);
+    lines << SegmentedInterestTermLines(request);
     lines << QStringLiteral("分段计算：");
     int number = 0;
     for (const InterestSegment &segment : result.segments) {
@@ -213,6 +277,14 @@ QString SegmentedInterestTitle(const SegmentedInterestRequest &request)
 QString SegmentedInterestStandard(const SegmentedInterestRequest &request)
 {
     return BasisLine(request);
+}
+
+QStringList SegmentedInterestTermLines(const SegmentedInterestRequest &request)
+{
+    if (!HasContractTerms(request))
+        return {};
+    return {QStringLiteral("利率：") + RateForm(request),
+            QStringLiteral("计息天数：") + DayCountingRule(request.countLastDay)};
 }
 
 QString SegmentRateText(const InterestSegment &segment)

@@ -27,7 +27,17 @@ struct SegmentedInterestRequest {
     RateBasis basis = RateBasis::OneYear;
     Money multiplier = 1;
     int daysPerYear = 360;
+    int basisPoints = 0;
+    Repricing repricing = Repricing::EachFixing;
+    int repricingMonth = 1, repricingDay = 1;
+    bool countLastDay = true;
 };
+
+// The terms of the interest at the rates in force the request names.
+RateTerms RateTermsOf(const SegmentedInterestRequest &request);
+// Whether the rate is stated as more than the published rate as it is: a
+// multiplier, a spread, a repricing or 算头不算尾.
+bool HasContractTerms(const SegmentedInterestRequest &request);
 
 // Runs the calculation the request names.
 SegmentedInterest CalculateSegmentedInterest(const SegmentedInterestRequest &request, const RateHistory &history);
@@ -58,9 +68,12 @@ QString SegmentedInterestCopyText(const SegmentedInterestRequest &request, const
 QString SegmentedInterestTitle(const SegmentedInterestRequest &request);
 // "计息标准：一年期同期贷款利率（…），倍数1，每年按360天计";
 QString SegmentedInterestStandard(const SegmentedInterestRequest &request);
+// for contract terms, "利率：一年期LPR的1.5倍加50个基点，每年1月1日重定价"
+// and "计息天数：算头不算尾（起算日计息，截止日不计息）"; empty without them;
+QStringList SegmentedInterestTermLines(const SegmentedInterestRequest &request);
 // the rate of a segment, "一年期贷款基准利率6.00%", "日万分之一点七五";
 QString SegmentRateText(const InterestSegment &segment);
-// "100000×6.00%÷360×181≈3016.67";
+// "100000×6.00%÷360×181≈3016.67", "36000×(3.85%×1.5+0.5%)÷360×10＝62.75";
 QString SegmentFormula(const SegmentedInterestRequest &request, const InterestSegment &segment);
 // the source of the rates, and for the doubled interest its rule before
 // 2014-08-01, its formula and its legal basis.

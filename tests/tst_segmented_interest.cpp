@@ -79,6 +79,11 @@ private Q_SLOTS:
     void beyondKnownData();
     void startsBeforeReplyOf2009_data();
     void startsBeforeReplyOf2009();
+    void contractTerms_data();
+    void contractTerms();
+    void refusedTerms_data();
+    void refusedTerms();
+    void lastDayLeftOutIsOneDayLess();
     void thirtyYears();
 
 private:
@@ -316,6 +321,144 @@ void SegmentedInterestTest::startsBeforeReplyOf2009()
     QFETCH(QDate, first);
     QFETCH(bool, before);
     QCOMPARE(StartsBeforeReplyOf2009(first), before);
+}
+
+namespace {
+
+RateTerms Terms(int basisPoints, const char *multiplier = "1", Repricing repricing = Repricing::EachFixing,
+                int month = 1, int day = 1, bool countLastDay = true)
+{
+    return RateTerms{RateBasis::OneYear, Exact(QLatin1String(multiplier)), basisPoints, repricing, month, day, 360,
+                     countLastDay};
+}
+
+} // namespace
+
+// 36000 at 360 days a year earns the applied percent in yuan per day, so each
+// segment's interest is its days × (published rate × multiplier + spread).
+// The published one-year LPR: 2019-08-20 4.25, 2019-09-20 4.20, 2020-02-20
+// 4.05, 2020-04-20 3.85, 2021-12-20 3.80, 2022-01-20 3.70, 2022-08-22 3.65,
+// 2023-06-20 3.55.
+void SegmentedInterestTest::contractTerms_data()
+{
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("last");
+    QTest::addColumn<RateTerms>("terms");
+    QTest::addColumn<QStringList>("segments");
+    QTest::addColumn<QString>("total");
+
+    // 19 × (4.25 + 0.50) = 90.25; 11 × (4.20 + 0.50) = 51.7.
+    QTest::newRow("LPR plus 50bp across two fixings")
+        << QDate(2019, 9, 1) << QDate(2019, 9, 30) << Terms(50)
+        << QStringList{Expected("2019-09-01", "2019-09-19", 19, OneYearLpr, "4.25", "90.25"),
+                       Expected("2019-09-20", "2019-09-30", 11, OneYearLpr, "4.20", "51.7")}
+        << "141.95";
+    // 10 × (3.85 − 0.20) = 36.5.
+    QTest::newRow("minus 20bp") << QDate(2020, 4, 20) << QDate(2020, 4, 29) << Terms(-20)
+                                << QStringList{Expected("2020-04-20", "2020-04-29", 10, OneYearLpr, "3.85", "36.5")}
+                                << "36.5";
+    // The multiplier first, then the spread: 10 × (3.85 × 1.5 + 0.50) = 10 × 6.275 = 62.75.
+    QTest::newRow("times 1.5 plus 50bp") << QDate(2020, 4, 20) << QDate(2020, 4, 29) << Terms(50, "1.5")
+                                         << QStringList{Expected("2020-04-20", "2020-04-29", 10, OneYearLpr, "3.85", "62.75")}
+                                         << "62.75";
+    // Lookups 2020-03-01 (4.05), 2021-01-01 (3.85), 2022-01-01 (3.80), 2023-01-01 (3.65):
+    // 306 × 4.05 = 1239.3; 365 × 3.85 = 1405.25; 365 × 3.80 = 1387; 59 × 3.65 = 215.35.
+    QTest::newRow("yearly on 1 January")
+        << QDate(2020, 3, 1) << QDate(2023, 2, 28) << Terms(0, "1", Repricing::Yearly, 1, 1)
+        << QStringList{Expected("2020-03-01", "2020-12-31", 306, OneYearLpr, "4.05", "1239.3"),
+                       Expected("2021-01-01", "2021-12-31", 365, OneYearLpr, "3.85", "1405.25"),
+                       Expected("2022-01-01", "2022-12-31", 365, OneYearLpr, "3.80", "1387"),
+                       Expected("2023-01-01", "2023-02-28", 59, OneYearLpr, "3.65", "215.35")}
+        << "4246.9";
+    // Lookups on each 15 March: 4.05, 3.85, 3.70, 3.65; the fixing of
+    // 2023-06-20 (3.55) waits for the next repricing day.
+    // 365 × 4.05 = 1478.25; 365 × 3.85 = 1405.25; 365 × 3.70 = 1350.5; 108 × 3.65 = 394.2.
+    QTest::newRow("yearly on the start day's anniversary")
+        << QDate(2020, 3, 15) << QDate(2023, 6, 30) << Terms(0, "1", Repricing::Yearly, 3, 15)
+        << QStringList{Expected("2020-03-15", "2021-03-14", 365, OneYearLpr, "4.05", "1478.25"),
+                       Expected("2021-03-15", "2022-03-14", 365, OneYearLpr, "3.85", "1405.25"),
+                       Expected("2022-03-15", "2023-03-14", 365, OneYearLpr, "3.70", "1350.5"),
+                       Expected("2023-03-15", "2023-06-30", 108, OneYearLpr, "3.65", "394.2")}
+        << "4628.2";
+    // 29 February reprices on 28 February in 2021 and 2022. On 2021-02-28 the
+    // rate is unchanged (3.85), so no split: 423 × 3.85 = 1628.55; 32 × 3.70 = 118.4.
+    QTest::newRow("yearly on 29 February in common years")
+        << QDate(2021, 1, 1) << QDate(2022, 3, 31) << Terms(0, "1", Repricing::Yearly, 2, 29)
+        << QStringList{Expected("2021-01-01", "2022-02-27", 423, OneYearLpr, "3.85", "1628.55"),
+                       Expected("2022-02-28", "2022-03-31", 32, OneYearLpr, "3.70", "118.4")}
+        << "1746.95";
+    // The start day's 4.25 for all 243 days, across four fixings: 243 × 4.25 = 1032.75.
+    QTest::newRow("fixed at the start day")
+        << QDate(2019, 9, 1) << QDate(2020, 4, 30) << Terms(0, "1", Repricing::Fixed)
+        << QStringList{Expected("2019-09-01", "2020-04-30", 243, OneYearLpr, "4.25", "1032.75")} << "1032.75";
+    QTest::newRow("last day left out of a one-day period: no days")
+        << QDate(2020, 5, 5) << QDate(2020, 5, 5) << Terms(0, "1", Repricing::EachFixing, 1, 1, false)
+        << QStringList{} << "0";
+    // The last day is the fixing day of 2019-09-20, which bears no interest,
+    // so the new rate never applies: 19 × 4.25 = 80.75.
+    QTest::newRow("last day left out on a fixing day")
+        << QDate(2019, 9, 1) << QDate(2019, 9, 20) << Terms(0, "1", Repricing::EachFixing, 1, 1, false)
+        << QStringList{Expected("2019-09-01", "2019-09-19", 19, OneYearLpr, "4.25", "80.75")} << "80.75";
+}
+
+void SegmentedInterestTest::contractTerms()
+{
+    QFETCH(QDate, first);
+    QFETCH(QDate, last);
+    QFETCH(RateTerms, terms);
+    QFETCH(QStringList, segments);
+    QFETCH(QString, total);
+
+    const SegmentedInterest result = InterestAtRatesInForce(36000, first, last, terms, m_history);
+    QCOMPARE(result.outcome, Outcome::Complete);
+    QCOMPARE(Described(result.segments), segments);
+    QCOMPARE(Text(result.total), Text(Exact(total)));
+}
+
+void SegmentedInterestTest::refusedTerms_data()
+{
+    QTest::addColumn<RateTerms>("terms");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<QDate>("negativeDay");
+
+    // −400bp: 4.15 − 4 and 4.05 − 4 stay above zero; 3.85 − 4 from 2020-04-20 does not.
+    QTest::newRow("a rate below zero names its first day") << Terms(-400) << Outcome::NegativeRate << QDate(2020, 4, 20);
+    QTest::newRow("below zero from the start day") << Terms(-10000) << Outcome::NegativeRate << QDate(2020, 1, 1);
+    QTest::newRow("basis points beyond 10000") << Terms(10001) << Outcome::InvalidTerms << QDate();
+    QTest::newRow("no such repricing day") << Terms(0, "1", Repricing::Yearly, 2, 30) << Outcome::InvalidTerms << QDate();
+    QTest::newRow("a zero multiplier") << Terms(0, "0") << Outcome::InvalidTerms << QDate();
+}
+
+void SegmentedInterestTest::refusedTerms()
+{
+    QFETCH(RateTerms, terms);
+    QFETCH(Outcome, outcome);
+    QFETCH(QDate, negativeDay);
+
+    const SegmentedInterest result = InterestAtRatesInForce(36000, QDate(2020, 1, 1), QDate(2020, 6, 30), terms, m_history);
+    QCOMPARE(result.outcome, outcome);
+    QCOMPARE(result.negativeRateDay, negativeDay);
+    QVERIFY(result.segments.isEmpty());
+}
+
+// 算头不算尾 over [first, last] is 两头都算 over [first, last − 1], for
+// every repricing, over periods spread across the LPR's fixings.
+void SegmentedInterestTest::lastDayLeftOutIsOneDayLess()
+{
+    const Money principal = Exact(QStringLiteral("123456.78"));
+    for (const Repricing repricing : {Repricing::EachFixing, Repricing::Yearly, Repricing::Fixed}) {
+        for (int step = 0; step < 40; ++step) {
+            const QDate first = QDate(2019, 3, 1).addDays(step * 53);
+            const QDate last = first.addDays(step * 37 % 900 + 1);
+            RateTerms terms = Terms(step * 7 - 100, "1.3", repricing, step % 12 + 1, step % 28 + 1);
+            const SegmentedInterest bothEnds = InterestAtRatesInForce(principal, first, last.addDays(-1), terms, m_history);
+            terms.countLastDay = false;
+            const SegmentedInterest headOnly = InterestAtRatesInForce(principal, first, last, terms, m_history);
+            QCOMPARE(headOnly.outcome, Outcome::Complete);
+            QCOMPARE(Described(headOnly.segments), Described(bothEnds.segments));
+            QCOMPARE(Text(headOnly.total), Text(bothEnds.total));
+        }
+    }
 }
 
 namespace {

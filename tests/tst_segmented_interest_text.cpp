@@ -35,6 +35,18 @@ SegmentedInterestRequest InForce(const char *principal, const QDate &first, cons
     return request;
 }
 
+// 36000 from 2020-04-20 to 2020-04-29 (one-year LPR 3.85%) under contract terms.
+SegmentedInterestRequest Contract(const char *multiplier, int basisPoints, Repricing repricing = Repricing::EachFixing,
+                                  bool countLastDay = true)
+{
+    SegmentedInterestRequest request =
+        InForce("36000", QDate(2020, 4, 20), QDate(2020, 4, 29), RateBasis::OneYear, multiplier, 360);
+    request.basisPoints = basisPoints;
+    request.repricing = repricing;
+    request.countLastDay = countLastDay;
+    return request;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(SegmentedInterestRequest)
@@ -52,6 +64,8 @@ private Q_SLOTS:
     void refusals();
     void copyTextOfTheDoubledExample();
     void copyTextOfRatesInForce();
+    void contractTerms_data();
+    void contractTerms();
 
 private:
     QStringList lines(const SegmentedInterestRequest &request) const
@@ -163,6 +177,10 @@ void SegmentedInterestTextTest::refusals_data()
     QTest::newRow("before the history")
         << InForce("100", QDate(1999, 6, 9), QDate(2000, 1, 1), RateBasis::OneYear, "1", 360)
         << QStringLiteral(" 起算日早于1999年6月10日，本程序没有此前的利率数据");
+    QTest::newRow("a rate below zero") << Contract("1", -400)
+                                       << QStringLiteral(" 2020年4月20日的利率加点后低于零，无法计算，请检查加点");
+    QTest::newRow("basis points out of range") << Contract("1", -10001)
+                                               << QStringLiteral(" 加点须在-10000至10000个基点之间");
 }
 
 void SegmentedInterestTextTest::refusals()
@@ -211,6 +229,55 @@ void SegmentedInterestTextTest::copyTextOfRatesInForce()
     QVERIFY(text.contains(QStringLiteral("注：利率数据截至2026年3月20日，其后按最后公布的利率计算。")));
     QVERIFY(text.contains(QStringLiteral("利率来源：中国人民银行公布的贷款基准利率、全国银行间同业拆借中心公布的贷款市场报价利率（LPR）。")));
     QVERIFY(!text.contains(QStringLiteral("法律依据")));
+}
+
+void SegmentedInterestTextTest::contractTerms_data()
+{
+    QTest::addColumn<SegmentedInterestRequest>("request");
+    QTest::addColumn<QStringList>("wanted");
+
+    // 36000 a year at 360 days earns the applied percent a day: 10 × (3.85 + 0.50) = 43.5.
+    QTest::newRow("LPR plus 50 basis points")
+        << Contract("1", 50)
+        << QStringList{QStringLiteral("利率：一年期LPR加50个基点，随每次公布调整"),
+                       QStringLiteral("计算：36000×(3.85%+0.5%)÷360×10＝43.50元"),
+                       QStringLiteral(" 2020-04-20至2020-04-29，10天，43.50\n   一年期LPR3.85%：(3.85%+0.5%)÷360")};
+    QTest::newRow("上浮 is a multiplier") << Contract("1.5", 0)
+                                          << QStringList{QStringLiteral("利率：一年期LPR的1.5倍，随每次公布调整")};
+    // 10 × (3.85 × 1.5 − 0.20) = 55.75.
+    QTest::newRow("both, the spread below")
+        << Contract("1.5", -20)
+        << QStringList{QStringLiteral("利率：一年期LPR的1.5倍减20个基点"),
+                       QStringLiteral("计算：36000×(3.85%×1.5-0.2%)÷360×10＝55.75元")};
+    QTest::newRow("yearly repricing") << Contract("1", 0, Repricing::Yearly)
+                                      << QStringList{QStringLiteral("，每年1月1日重定价")};
+    QTest::newRow("fixed") << Contract("1", 0, Repricing::Fixed) << QStringList{QStringLiteral("，固定为起算日的利率")};
+    // The last day bears none: 9 × 3.85 = 34.65.
+    QTest::newRow("算头不算尾")
+        << Contract("1", 0, Repricing::EachFixing, false)
+        << QStringList{QStringLiteral("计息期间：2020年4月20日至2020年4月29日，共9天（算头不算尾）"),
+                       QStringLiteral("计息天数：算头不算尾（起算日计息，截止日不计息）"),
+                       QStringLiteral(" 利率：一年期LPR，随每次公布调整，算头不算尾")};
+    QTest::newRow("a day under 算头不算尾 has no segment")
+        << [] {
+               SegmentedInterestRequest request = Contract("1", 0, Repricing::EachFixing, false);
+               request.last = request.first;
+               return request;
+           }()
+        << QStringList{QStringLiteral("共0天（算头不算尾）"), QStringLiteral("合计：0.00元")};
+}
+
+// Each wanted piece appears in the copied text or, marked by a leading blank,
+// in the memo (lines joined by "\n").
+void SegmentedInterestTextTest::contractTerms()
+{
+    QFETCH(SegmentedInterestRequest, request);
+    QFETCH(QStringList, wanted);
+    const SegmentedInterest result = CalculateSegmentedInterest(request, m_history);
+    const QString text = SegmentedInterestCopyText(request, result, KnownThrough);
+    const QString memo = SegmentedInterestLines(request, result, KnownThrough).join(QLatin1Char('\n'));
+    for (const QString &piece : wanted)
+        QVERIFY2((piece.startsWith(QLatin1Char(' ')) ? memo : text).contains(piece), qPrintable(piece));
 }
 
 QTEST_APPLESS_MAIN(SegmentedInterestTextTest)
