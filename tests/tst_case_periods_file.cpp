@@ -132,7 +132,7 @@ void CasePeriodsFileTest::refused_data()
 
     const QByteArray good = CasePeriodsFileBytes(FullRecord());
     QByteArray damaged = good;
-    damaged[good.size() / 2] = '#';
+    damaged[good.indexOf("\"trialPeriod\"") + 13] = '!';  // the colon after the key
     row("damaged", damaged, "已损坏");
     row("cut off", good.left(good.size() / 2), "不完整");
     row("over 1 MiB", good + QByteArray(MaxCasePeriodsFileSize + 1 - good.size(), ' '), "超过1 MiB");
