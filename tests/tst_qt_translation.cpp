@@ -54,7 +54,7 @@ void QtTranslationTest::startUpLoadsQtTexts()
     });
     QCOMPARE(texts, (QStringList{QStringLiteral("保存"), QStringLiteral("取消"), QStringLiteral("是(&Y)"),
                                  QStringLiteral("否(&N)"), QStringLiteral("查找范围："), QStringLiteral("文件名称(&N)："),
-                                 QStringLiteral("保存")}));
+                                 QStringLiteral("保存(&S)")}));
 }
 
 QTEST_APPLESS_MAIN(QtTranslationTest)
