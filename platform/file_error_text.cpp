@@ -24,7 +24,7 @@ constexpr SystemCause SystemCauses[] = {
 #ifdef EDQUOT
     {EDQUOT, u"超出了磁盘配额"},
 #endif
-    {EFBIG, u"文件超出了系统允许的大小（磁盘空间或配额不足）"},
+    {EFBIG, u"磁盘已满或文件超出系统允许的大小"},
     {ENOENT, u"路径不存在"},
     {ENOTDIR, u"路径中有一项是文件而不是文件夹"},
     {EISDIR, u"该位置是文件夹而不是文件"},

@@ -11,8 +11,6 @@
 #include <QPushButton>
 #include <QTest>
 
-using namespace pellumo;
-
 class QtTranslationTest : public QObject
 {
     Q_OBJECT
@@ -23,28 +21,22 @@ private Q_SLOTS:
 
 namespace {
 
-struct Shown {
-    QStringList buttons;        // Save, Cancel, Yes, No
-    QString lookIn, fileName;   // the save dialog's labels
-    QString accept;             // its accepting button
-};
-
-Shown BuiltAfterStartUp()
+// Save, Cancel, Yes, No; then the save dialog's 查找范围, 文件名称 and button,
+// as on a desktop without a platform file dialog.
+QStringList TextsBuiltAfterStartUp()
 {
-    Shown shown;
+    QStringList texts;
     const QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel | QDialogButtonBox::Yes |
                                QDialogButtonBox::No);
-    for (QDialogButtonBox::StandardButton which :
-         {QDialogButtonBox::Save, QDialogButtonBox::Cancel, QDialogButtonBox::Yes, QDialogButtonBox::No})
-        shown.buttons << box.button(which)->text();
-    // Qt's own dialog, as on a desktop without a platform file dialog.
+    for (auto which : {QDialogButtonBox::Save, QDialogButtonBox::Cancel, QDialogButtonBox::Yes, QDialogButtonBox::No})
+        texts << box.button(which)->text();
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    shown.lookIn = dialog.findChild<QLabel *>(QStringLiteral("lookInLabel"))->text();
-    shown.fileName = dialog.findChild<QLabel *>(QStringLiteral("fileNameLabel"))->text();
-    shown.accept = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save)->text();
-    return shown;
+    texts << dialog.findChild<QLabel *>(QStringLiteral("lookInLabel"))->text()
+          << dialog.findChild<QLabel *>(QStringLiteral("fileNameLabel"))->text()
+          << dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save)->text();
+    return texts;
 }
 
 } // namespace
@@ -53,18 +45,16 @@ void QtTranslationTest::startUpLoadsQtTexts()
 {
     if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_zh_CN.qm")))
         QSKIP("qt6-translations-l10n is not installed");
-    Shown shown;
+    QStringList texts;
     char name[] = "pellumo";
     char *arguments[] = {name, nullptr};
-    RunProgram(1, arguments, [&shown](QWidget &) {
-        shown = BuiltAfterStartUp();
+    pellumo::RunProgram(1, arguments, [&texts](QWidget &) {
+        texts = TextsBuiltAfterStartUp();
         QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
     });
-    QCOMPARE(shown.buttons, (QStringList{QStringLiteral("保存"), QStringLiteral("取消"), QStringLiteral("是(&Y)"),
-                                         QStringLiteral("否(&N)")}));
-    QCOMPARE(shown.lookIn, QStringLiteral("查找范围："));
-    QCOMPARE(shown.fileName, QStringLiteral("文件名称(&N)："));
-    QCOMPARE(shown.accept, QStringLiteral("保存"));
+    QCOMPARE(texts, (QStringList{QStringLiteral("保存"), QStringLiteral("取消"), QStringLiteral("是(&Y)"),
+                                 QStringLiteral("否(&N)"), QStringLiteral("查找范围："), QStringLiteral("文件名称(&N)："),
+                                 QStringLiteral("保存(&S)")}));
 }
 
 QTEST_APPLESS_MAIN(QtTranslationTest)
