@@ -3,8 +3,8 @@
 #include "interest/elapsed_period.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <array>
+#include <cstdlib>
 
 namespace pellumo {
 namespace {

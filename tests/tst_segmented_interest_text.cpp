@@ -268,7 +268,7 @@ void SegmentedInterestTextTest::contractTerms_data()
 }
 
 // Each wanted piece appears in the copied text or, marked by a leading blank,
-// in the memo (lines joined by "\n").
+// in the memo.
 void SegmentedInterestTextTest::contractTerms()
 {
     QFETCH(SegmentedInterestRequest, request);
