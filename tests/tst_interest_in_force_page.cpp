@@ -103,6 +103,8 @@ private Q_SLOTS:
     void startValues();
     void eachInputRecalculates_data();
     void eachInputRecalculates();
+    void contractTermsRecalculate_data();
+    void contractTermsRecalculate();
     void unfinishedTextKeepsResults_data();
     void unfinishedTextKeepsResults();
     void doubledInterestHidesRateChoices();
@@ -180,6 +182,57 @@ void InterestInForcePageTest::eachInputRecalculates()
     QVERIFY(fixture.boxes.boxes.isEmpty());
 }
 
+// 36000 from 2012-07-01 to 2012-07-10 at the one-year rate, 6.31% up to
+// 07-05 and 6.00% from 07-06: 5 × 6.31 + 5 × 6.00 = 61.55 (yuan a day = percent).
+void InterestInForcePageTest::contractTermsRecalculate_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("textSays");
+
+    // + 10 × 0.50 = 66.55.
+    QTest::newRow("basis points typed") << "EditBasisPoints" << QVariant(QStringLiteral("50")) << "66.55"
+                                        << "一年期同期贷款利率加50个基点";
+    // 10 × 6.31.
+    QTest::newRow("fixed at the start day") << "ComboBoxRepricing" << QVariant(2) << "63.10" << "固定为起算日的利率";
+    // 7 × 6.31 until the repricing of 07-08 takes 6.00: 44.17 + 18 = 62.17.
+    QTest::newRow("yearly on 8 July") << "DateEditRepricingDay" << QVariant(QDate(2000, 7, 8)) << "62.17"
+                                      << "每年7月8日重定价";
+    // 07-10 bears none: 5 × 6.31 + 4 × 6.00 = 55.55.
+    QTest::newRow("算头不算尾") << "ComboBoxDayCount" << QVariant(1) << "55.55" << "算头不算尾";
+}
+
+void InterestInForcePageTest::contractTermsRecalculate()
+{
+    QFETCH(QString, control);
+    QFETCH(QVariant, value);
+    PageFixture<InterestInForcePage> fixture;
+    fixture.open();
+    Controls page(fixture);
+    page.first->setDate(QDate(2012, 7, 1));
+    page.last->setDate(QDate(2012, 7, 10));
+    TypeOver(page.amount, QStringLiteral("36000"));
+    QCOMPARE(FirstLine(page.memo), TotalPrefix + QLatin1String("61.55"));
+    auto *repricingDay = fixture.control<QDateEdit>(QStringLiteral("DateEditRepricingDay"));
+    QVERIFY(!repricingDay->isEnabled());
+
+    if (control == QLatin1String("EditBasisPoints")) {
+        TypeOver(fixture.control<QLineEdit>(control), value.toString());
+    } else if (control == QLatin1String("DateEditRepricingDay")) {
+        fixture.control<QComboBox>(QStringLiteral("ComboBoxRepricing"))->setCurrentIndex(1);
+        QVERIFY(repricingDay->isEnabled());
+        repricingDay->setDate(value.toDate());
+    } else {
+        fixture.control<QComboBox>(control)->setCurrentIndex(value.toInt());
+    }
+
+    QTEST(FirstLine(page.memo).mid(TotalPrefix.size()), "total");
+    QFETCH(QString, textSays);
+    page.copy->click();
+    QVERIFY2(QGuiApplication::clipboard()->text().contains(textSays), qPrintable(QGuiApplication::clipboard()->text()));
+}
+
 void InterestInForcePageTest::unfinishedTextKeepsResults_data()
 {
     QTest::addColumn<QString>("field");
@@ -190,6 +243,7 @@ void InterestInForcePageTest::unfinishedTextKeepsResults_data()
     QTest::newRow("amount negative") << "EditPrincipal" << QStringLiteral("-5");
     QTest::newRow("multiplier emptied") << "EditMultiplier" << QString();
     QTest::newRow("multiplier zero") << "EditMultiplier" << QStringLiteral("0");
+    QTest::newRow("basis points a lone minus") << "EditBasisPoints" << QStringLiteral("-");
 }
 
 // setText passes by the fields' validators, as nothing a user types can.
