@@ -352,8 +352,10 @@ void ExecutionLedgerWindow::ComboBoxRateKindChange()
     m_ui->ComboBoxBasis->setEnabled(awarded && !fixed);
     m_ui->LabelBasis->setEnabled(awarded && !fixed);
     m_ui->ComboBoxRepricing->setEnabled(awarded && !fixed);
-    m_ui->DateEditRepricingDay->setEnabled(
-        awarded && !fixed && RepricingAt(m_ui->ComboBoxRepricing->currentIndex()) == Repricing::Yearly);
+    m_ui->LabelRepricing->setEnabled(awarded && !fixed);
+    const bool yearly = RepricingAt(m_ui->ComboBoxRepricing->currentIndex()) == Repricing::Yearly;
+    m_ui->DateEditRepricingDay->setEnabled(awarded && !fixed && yearly);
+    m_ui->LabelRepricingDay->setEnabled(awarded && !fixed && yearly);
     InputChange();
 }
 
