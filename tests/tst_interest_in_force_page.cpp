@@ -5,6 +5,7 @@
 
 #include "app/pages/interest_in_force_page.h"
 #include "app/pages/interest_page.h"
+#include "app/pages/segmented_interest_sheet.h"
 #include "app/printing/case_details_dialog.h"
 #include "interest/rate_history.h"
 #include "tests/modal_dialog.h"
@@ -110,6 +111,7 @@ private Q_SLOTS:
     void doubledInterestHidesRateChoices();
     void copyPutsWholeCalculationOnClipboard();
     void exportedSheetHoldsTheWholeCalculation();
+    void sheetStatesTheContractTerms();
     void printAsksForTheCaseThenPreviews();
     void installedHistory_data();
     void installedHistory();
@@ -296,6 +298,27 @@ void InterestInForcePageTest::copyPutsWholeCalculationOnClipboard()
     QVERIFY(lines.contains(QStringLiteral("2. 2014年8月1日至2014年12月31日，共153天，按日万分之一点七五"
                                           "计算：100000×0.0175%×153＝2677.50元")));
     QVERIFY(lines.value(lines.size() - 2).startsWith(QStringLiteral("法律依据：")));
+}
+
+// The sheet writes the rate form and the day counting out, as the copied text does.
+void InterestInForcePageTest::sheetStatesTheContractTerms()
+{
+    SegmentedInterestRequest request;
+    request.principal = 36000;
+    request.first = QDate(2020, 4, 20);
+    request.last = QDate(2020, 4, 29);
+    request.multiplier = Money::fraction(3, 2);
+    request.basisPoints = 50;
+    request.repricing = Repricing::Yearly;
+    request.countLastDay = false;
+    const CalculationSheet sheet =
+        SegmentedInterestSheet(request, CalculateSegmentedInterest(request, BuiltInRateHistory()), {}, QDate(2026, 1, 1));
+    QStringList inputs;
+    for (const SheetLine &line : sheet.inputs)
+        inputs << line.label + QStringLiteral("：") + line.value;
+    QVERIFY2(inputs.contains(QStringLiteral("利率：一年期LPR的1.5倍加50个基点，每年1月1日重定价")), qPrintable(inputs.join(QLatin1Char('\n'))));
+    QVERIFY(inputs.contains(QStringLiteral("计息期间：2020年4月20日至2020年4月29日，共9天（算头不算尾）")));
+    QVERIFY(sheet.choices.contains(QStringLiteral("计息天数：算头不算尾")));
 }
 
 void InterestInForcePageTest::exportedSheetHoldsTheWholeCalculation()
