@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <cstdlib>
 
 namespace pellumo {
 namespace {
@@ -39,6 +40,11 @@ constexpr Named Kinds[] = {
 constexpr Named Bases[] = {
     {u"one-year", int(RateBasis::OneYear)},
     {u"over-five-years", int(RateBasis::OverFiveYears)},
+};
+constexpr Named Repricings[] = {
+    {u"each-fixing", int(Repricing::EachFixing)},
+    {u"yearly", int(Repricing::Yearly)},
+    {u"fixed", int(Repricing::Fixed)},
 };
 constexpr Named Orders[] = {
     {u"costs-interest-principal", int(SetOffOrder::CostsInterestPrincipal)},
@@ -197,7 +203,28 @@ GeneralInterest ReadGeneralInterest(Reader &reader, const QJsonObject &object)
     return interest;
 }
 
-CaseRecord ReadRecord(Reader &reader, const QJsonObject &root)
+// Format version 2 adds the contract's terms; a version-1 file has none and
+// keeps the defaults, which compute as version 1 did.
+void ReadContractTerms(Reader &reader, const QJsonObject &object, GeneralInterest &interest)
+{
+    const QJsonValue basisPoints = object.value(QStringLiteral("basisPoints"));
+    if (!basisPoints.isDouble() || basisPoints.toDouble() != double(basisPoints.toInt()) ||
+        std::abs(basisPoints.toInt()) > MaxBasisPoints)
+        reader.fail(QStringLiteral("一般债务利息的加点不是-10000至10000的整数基点"));
+    interest.basisPoints = basisPoints.toInt();
+    interest.repricing = Repricing(
+        reader.choice(object, QStringLiteral("repricing"), Repricings, QStringLiteral("一般债务利息的重定价方式")));
+    // "MM-dd", read in a leap year so that 29 February is a day.
+    const QString repricingDay = reader.text(object, QStringLiteral("repricingDay"), QStringLiteral("重定价日"), true);
+    const QDate day = QDate::fromString(QStringLiteral("2000-") + repricingDay, DayFormat);
+    if (!reader.failed() && !day.isValid())
+        reader.fail(QStringLiteral("重定价日不是一年中的某一天"));
+    interest.repricingMonth = day.isValid() ? day.month() : 1;
+    interest.repricingDay = day.isValid() ? day.day() : 1;
+    interest.countLastDay = reader.flag(object, QStringLiteral("countLastDay"), QStringLiteral("一般债务利息是否算尾"));
+}
+
+CaseRecord ReadRecord(Reader &reader, const QJsonObject &root, int version)
 {
     CaseRecord record;
     record.caseNumber = reader.text(root, QStringLiteral("caseNumber"), QStringLiteral("案号"));
@@ -218,9 +245,11 @@ CaseRecord ReadRecord(Reader &reader, const QJsonObject &root)
         item.inDoubledBase = reader.flag(row, QStringLiteral("inDoubledBase"), what + QStringLiteral("是否计入加倍部分基数"));
         c.items.append(item);
     }
-    if (const QJsonValue interest = root.value(QStringLiteral("generalInterest")); interest.isObject())
+    if (const QJsonValue interest = root.value(QStringLiteral("generalInterest")); interest.isObject()) {
         c.generalInterest = ReadGeneralInterest(reader, interest.toObject());
-    else
+        if (version >= 2)
+            ReadContractTerms(reader, interest.toObject(), c.generalInterest);
+    } else
         reader.fail(QStringLiteral("一般债务利息的设置缺失"));
 
     const QJsonArray credits = reader.rows(root, QStringLiteral("credits"), QStringLiteral("还款"));
@@ -293,7 +322,7 @@ CaseFileReading ReadCaseBytes(const QByteArray &bytes)
     if (root.contains(QStringLiteral("kind")))
         return Refused(QStringLiteral("这是“审限与刑期”的案件文件，请在“审限与刑期”窗口中打开。"));
     Reader reader;
-    CaseRecord record = ReadRecord(reader, root);
+    CaseRecord record = ReadRecord(reader, root, version.toInt());
     if (reader.failed())
         return Refused(QStringLiteral("案件文件中的数据有误，未打开：") + reader.error() + QStringLiteral("。"));
     return {std::move(record), {}};
@@ -340,7 +369,11 @@ QByteArray CaseFileBytes(const CaseRecord &record)
                          {QStringLiteral("from"), DayText(g.from)},
                          {QStringLiteral("basis"), NameOf(Bases, int(g.basis))},
                          {QStringLiteral("multiplier"), DecimalText(g.multiplier)},
-                         {QStringLiteral("daysPerYear"), g.daysPerYear == 365 ? 365 : 360}};
+                         {QStringLiteral("daysPerYear"), g.daysPerYear == 365 ? 365 : 360},
+                         {QStringLiteral("basisPoints"), g.basisPoints},
+                         {QStringLiteral("repricing"), NameOf(Repricings, int(g.repricing))},
+                         {QStringLiteral("repricingDay"), QDate(2000, g.repricingMonth, g.repricingDay).toString(QStringLiteral("MM-dd"))},
+                         {QStringLiteral("countLastDay"), g.countLastDay}};
     if (g.fixedAnnualRatePercent)
         interest.insert(QStringLiteral("fixedAnnualRatePercent"), DecimalText(*g.fixedAnnualRatePercent));
     root.insert(QStringLiteral("generalInterest"), interest);

@@ -18,7 +18,7 @@ namespace pellumo {
 
 inline constexpr char16_t CaseFileSuffix[] = u".pellumo-case";
 inline constexpr qint64 MaxCaseFileSize = 1024 * 1024;
-inline constexpr int CaseFileFormatVersion = 1;
+inline constexpr int CaseFileFormatVersion = 2;  // 2 adds 加点, 重定价 and 算头不算尾 of the general interest
 
 // Limits of what the window lets a user type, and so of what a file may hold.
 inline constexpr int MaxCaseTextLength = 500;      // 案号, 当事人, the name of a debt item

@@ -1,6 +1,9 @@
 #include "interest/execution_ledger.h"
 
+#include "interest/interest_wording.h"
+
 #include <algorithm>
+#include <cstdlib>
 #include <numeric>
 
 namespace pellumo {
@@ -82,6 +85,13 @@ QString GeneralInterestFault(const GeneralInterest &g)
         return prefix + QStringLiteral("倍数必须大于零。");
     if (g.daysPerYear != 360 && g.daysPerYear != 365)
         return prefix + QStringLiteral("每年天数只能是360或365。");
+    if (std::abs(g.basisPoints) > MaxBasisPoints)
+        return prefix + QStringLiteral("加点须在-10000至10000个基点之间。");
+    if (g.repricing == Repricing::Yearly && !RepricingDayOf(2000, g.repricingMonth, g.repricingDay).isValid())
+        return prefix + QStringLiteral("重定价日无效。");
+    if (g.fixedAnnualRatePercent &&
+        (*g.fixedAnnualRatePercent * g.multiplier + Money::fraction(g.basisPoints, 100)).sign() < 0)
+        return prefix + QStringLiteral("年利率加点后低于零。");
     return {};
 }
 
@@ -145,6 +155,26 @@ struct EarlierRatePart {
     Money perDay;
     QString basis, rate;
 };
+
+// The first day from `from` on whose rate is looked up after the last known
+// one, or an invalid day when none is.
+QDate FirstDayBeyondData(const RateTerms &terms, const QDate &from, const QDate &knownThrough)
+{
+    if (from > knownThrough)
+        return from;
+    switch (terms.repricing) {
+    case Repricing::EachFixing:
+        return knownThrough.addDays(1);
+    case Repricing::Yearly: {
+        const QDate thisYear = RepricingDayOf(knownThrough.year(), terms.repricingMonth, terms.repricingDay);
+        return thisYear > knownThrough ? thisYear
+                                       : RepricingDayOf(knownThrough.year() + 1, terms.repricingMonth, terms.repricingDay);
+    }
+    case Repricing::Fixed:
+        break;
+    }
+    return {};
+}
 
 // The general interest of one unit of principal a day, constant from `first`
 // to `last`.
@@ -238,18 +268,26 @@ private:
         if (!g.awarded || g.from > m_case.calculationDay)
             return;
         if (g.fixedAnnualRatePercent) {
-            m_generalRates.append({g.from, m_case.calculationDay,
-                                   *g.fixedAnnualRatePercent / 100 * g.multiplier / Money(g.daysPerYear)});
+            const Money percent = *g.fixedAnnualRatePercent * g.multiplier + Money::fraction(g.basisPoints, 100);
+            m_generalRates.append({g.from, m_case.calculationDay, percent / 100 / Money(g.daysPerYear)});
             return;
         }
-        const SegmentedInterest unit = InterestAtRatesInForce(
-            Money(1), g.from, m_case.calculationDay, g.basis, g.multiplier, g.daysPerYear, m_history);
+        // The rate of every day up to the calculation day, that one included:
+        // which days count is decided as the interest accrues.
+        const RateTerms terms{g.basis,          g.multiplier,     g.basisPoints, g.repricing,
+                              g.repricingMonth, g.repricingDay,   g.daysPerYear, true};
+        const SegmentedInterest unit = InterestAtRatesInForce(Money(1), g.from, m_case.calculationDay, terms, m_history);
+        if (unit.outcome == SegmentedInterest::Outcome::NegativeRate) {
+            m_fault = QStringLiteral("一般债务利息：") + NegativeRateText(unit.negativeRateDay) + QStringLiteral("。");
+            return;
+        }
         if (unit.outcome != SegmentedInterest::Outcome::Complete) {
             m_fault = QStringLiteral("利率数据中没有%1的利率。").arg(g.from.toString(Qt::ISODate));
             return;
         }
         for (const InterestSegment &segment : unit.segments)
             m_generalRates.append({segment.first, segment.last, segment.interest / Money(segment.days)});
+        m_generalBeyondDataFrom = FirstDayBeyondData(terms, g.from, m_history.knownThrough);
     }
 
     // 第一条: from 2014-08-01 one rate a day, whatever the day.
@@ -332,9 +370,17 @@ private:
         const QDate first = m_countedThrough.isValid() ? m_countedThrough.addDays(1) : RateHistoryStart();
         Money exactGeneral, exactDoubled;
         if (first <= day) {
-            exactGeneral = generalInterest(first, day);
             exactDoubled = doubledInterest(first, day, out.doubled);
             m_countedThrough = day;
+        }
+        // 算头不算尾: the day of a credit bears general interest only after
+        // the credit is applied, at the reduced balance.
+        const QDate generalLast = m_case.generalInterest.countLastDay ? day : day.addDays(-1);
+        const QDate generalFirst =
+            m_generalCountedThrough.isValid() ? m_generalCountedThrough.addDays(1) : RateHistoryStart();
+        if (generalFirst <= generalLast) {
+            exactGeneral = generalInterest(generalFirst, generalLast);
+            m_generalCountedThrough = generalLast;
         }
         if (!m_fault.isEmpty())
             return false;
@@ -371,7 +417,7 @@ private:
             const QDate to = std::min(last, part->last);
             perUnit += part->perDay * Money(int(from.daysTo(to)) + 1);
         }
-        if (!g.fixedAnnualRatePercent && last > m_history.knownThrough)
+        if (m_generalBeyondDataFrom.isValid() && last >= m_generalBeyondDataFrom)
             m_beyondKnownData = true;
         return base * perUnit;
     }
@@ -501,6 +547,8 @@ private:
     QList<QList<EarlierRatePart>> m_earlier;
     QList<QDate> m_cuts;
     QList<GeneralRatePart> m_generalRates;
+    QDate m_generalBeyondDataFrom;  // the first day of general interest at a rate past the data
+    QDate m_generalCountedThrough;
     Money m_dailyRate;
     QString m_dailyBasis, m_dailyRateText;
     QDate m_countedThrough;

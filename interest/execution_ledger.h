@@ -29,6 +29,8 @@
 //   "一般债务利息：起算日无效。" (or "起算日须在…之间。"), "一般债务利息：年利率必须大于零。",
 //   "一般债务利息：分次清偿时没有一个确定的期间可定利率档次，请选择一年期或五年期以上的利率。",
 //   "一般债务利息：倍数必须大于零。"  "一般债务利息：每年天数只能是360或365。"
+//   "一般债务利息：加点须在-10000至10000个基点之间。"  "一般债务利息：重定价日无效。"
+//   "一般债务利息：2020年4月20日的利率加点后低于零，…。"
 //   "还款第N行：日期无效。" (or "日期须在…之间。"), "还款第N行：金额必须大于零。",
 //   "还款第N行：金额只能精确到分。", "还款第N行：2014年8月1日以前的还款依法释〔2014〕8号 第七条…。"
 //   "不计期间第N行：第一日无效。" / "最后一日无效。" (or "…须在…之间。"),
@@ -70,9 +72,12 @@ bool IsCostKind(DebtKind kind);
 // The general debt interest (一般债务利息) as the judgment fixes it, on the
 // unpaid items of the kind Principal (damages, fees and costs bear none),
 // from `from` whether or not an item is due yet. A fixed rate gives
-// principal × rate ÷ 100 × multiplier ÷ daysPerYear a day. The rates in force
-// take the one-year or the over-five-year rate; RateBasis::ByTerm is refused,
+// principal × (rate × multiplier + basisPoints ÷ 100) ÷ 100 ÷ daysPerYear a
+// day. The rates in force take the one-year or the over-five-year rate,
+// looked up as `repricing` says (RateTerms); RateBasis::ByTerm is refused,
 // since with payments in parts no one period fixes the term band.
+// 算头不算尾 (countLastDay false): the day of a credit already bears general
+// interest at the reduced balance, and the calculation day bears none.
 struct GeneralInterest {
     bool awarded = false;
     QDate from;
@@ -80,6 +85,10 @@ struct GeneralInterest {
     RateBasis basis = RateBasis::OneYear;
     Money multiplier = 1;
     int daysPerYear = 360;
+    int basisPoints = 0;
+    Repricing repricing = Repricing::EachFixing;  // the rates in force only
+    int repricingMonth = 1, repricingDay = 1;
+    bool countLastDay = true;
 };
 
 // A payment or court receipt; `day` is the day the money stops bearing

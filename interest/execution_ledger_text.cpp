@@ -54,12 +54,17 @@ QString GeneralInterestText(const GeneralInterest &g)
 {
     if (!g.awarded)
         return QStringLiteral("生效法律文书未确定一般债务利息，不予计算");
-    const QString multiplier = g.multiplier == 1 ? QString() : QStringLiteral("的") + DecimalText(g.multiplier) + QStringLiteral("倍");
-    const QString rate = g.fixedAnnualRatePercent
-                             ? QStringLiteral("年利率") + DecimalText(*g.fixedAnnualRatePercent) + QStringLiteral("%") + multiplier
-                             : RatesInForceName(g.basis) + multiplier;
+    const bool contractTerms = g.basisPoints != 0 || (!g.fixedAnnualRatePercent && g.repricing != Repricing::EachFixing);
+    // With a contract's terms the rate reads as the contract states it ("一年期LPR加50个基点").
+    const QString rateName = g.fixedAnnualRatePercent ? QStringLiteral("年利率") + PercentText(*g.fixedAnnualRatePercent)
+                             : contractTerms          ? RateNameFrom(g.basis, g.from)
+                                                      : RatesInForceName(g.basis);
+    QString rate = RateFormText(rateName, g.multiplier, g.basisPoints);
+    if (contractTerms && !g.fixedAnnualRatePercent)
+        rate += QStringLiteral("（") + RepricingText(g.repricing, g.repricingMonth, g.repricingDay) + QStringLiteral("）");
+    const QString days = g.countLastDay ? QString() : QStringLiteral("，") + DayCountingText(false);
     return QStringLiteral("以尚未清偿的本金（种类为本金的债务项目）为基数，自") + LongDayText(g.from) + QStringLiteral("起按") + rate +
-           QStringLiteral("计算，") + DaysPerYearText(g.daysPerYear) + QStringLiteral("，计至实际清偿之日止");
+           QStringLiteral("计算，") + DaysPerYearText(g.daysPerYear) + days + QStringLiteral("，计至实际清偿之日止");
 }
 
 // The formula of a doubled segment, as the page 分段计息 writes the doubled
@@ -232,6 +237,9 @@ QStringList ExecutionLedgerChoices(const ExecutionCase &c)
     choices << QStringLiteral("计日方法：各项债务自其履行期限届满之次日起计算加倍部分债务利息；还款当日仍按原欠款计算，"
                               "自次日起按减少后的余额计算；一般债务利息自起算日当日起计算；不计算期间首尾两日均不计加倍部分债务利息，"
                               "一般债务利息照常计算");
+    if (c.generalInterest.awarded && !c.generalInterest.countLastDay)
+        choices << QStringLiteral("一般债务利息") + DayCountingText(false) +
+                       QStringLiteral("：还款当日的一般债务利息已按还款后的余额计算，计算日当日不计一般债务利息");
     choices << QStringLiteral("舍入：利息逐日按精确值累计，于每笔还款之日及计算日，将自上一节点以来新生的一般债务利息和加倍部分债务利息"
                               "各自四舍五入至分后计入欠款，故各项余额均为整分");
     choices << QStringLiteral("计算日：") + LongDayText(c.calculationDay) + QStringLiteral("，各项欠款为该日终了时的数额；此后的还款不计入");

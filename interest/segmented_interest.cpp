@@ -3,8 +3,8 @@
 #include "interest/elapsed_period.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <array>
+#include <cstdlib>
 
 namespace pellumo {
 namespace {
@@ -246,7 +246,7 @@ SegmentedInterest InterestAtRatesInForce(const Money &principal, const QDate &fi
             if ((entry.rate->percent * terms.multiplier + spreadPercent).sign() < 0)
                 return NegativeFrom(entry.from);
     const Money perYear = Money(terms.daysPerYear == 365 ? 365 : 360);
-    const Money spreadPerDay = principal * spreadPercent / 100 / perYear;
+    const Money spreadPerDay = terms.basisPoints == 0 ? Money() : principal * spreadPercent / 100 / perYear;
     const QDate lastLookup = terms.repricing == Repricing::EachFixing ? lastCounted : schedule.last().from;
     return Completed(SegmentsOf(schedule, first, lastCounted, principal, terms.multiplier / perYear, spreadPerDay),
                      lastLookup > history.knownThrough);

@@ -40,6 +40,11 @@ CaseRecord FullRecord()
     c.generalInterest.basis = RateBasis::OverFiveYears;
     c.generalInterest.multiplier = Exact("1.3");
     c.generalInterest.daysPerYear = 365;
+    c.generalInterest.basisPoints = -20;
+    c.generalInterest.repricing = Repricing::Yearly;
+    c.generalInterest.repricingMonth = 2;
+    c.generalInterest.repricingDay = 29;
+    c.generalInterest.countLastDay = false;
     c.credits = {{Day("2021-05-10"), Exact("30000")}, {Day("2022-02-28"), Exact("0.1")}};
     c.excluded = {{Day("2021-06-01"), Day("2021-08-31")}};
     c.order = SetOffOrder::CostsPrincipalInterest;
@@ -56,7 +61,8 @@ QString Describe(const CaseRecord &record)
     const auto n = [](auto v) { return QString::number(int(v)); };
     QStringList fields{record.caseNumber, record.parties, d(c.calculationDay), n(c.order), n(g.awarded),
                        d(g.from), g.fixedAnnualRatePercent ? m(*g.fixedAnnualRatePercent) : QStringLiteral("-"),
-                       n(g.basis), m(g.multiplier), n(g.daysPerYear)};
+                       n(g.basis), m(g.multiplier), n(g.daysPerYear), n(g.basisPoints), n(g.repricing),
+                       n(g.repricingMonth), n(g.repricingDay), n(g.countLastDay)};
     for (const DebtItem &item : c.items)
         fields << item.name << m(item.amount) << n(item.kind) << d(item.lastPerformanceDay)
                << n(item.inDoubledBase);
@@ -98,6 +104,7 @@ class ExecutionCaseFileTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void roundTrip();
+    void versionOneOpensWithDefaults();
     void refused_data();
     void refused();
     void failedSaveKeepsPreviousFile();
@@ -123,6 +130,30 @@ void ExecutionCaseFileTest::roundTrip()
     QVERIFY(ReadCaseFile(PlaceFile(path, bytes + QByteArray(MaxCaseFileSize - bytes.size(), ' '))).record);
 }
 
+// A file of format version 1 has no contract terms: it opens with the
+// defaults, which compute as version 1 did, and everything else as saved.
+void ExecutionCaseFileTest::versionOneOpensWithDefaults()
+{
+    QJsonObject root = QJsonDocument::fromJson(CaseFileBytes(FullRecord())).object();
+    QJsonObject interest = root.value(QStringLiteral("generalInterest")).toObject();
+    for (const char *key : {"basisPoints", "repricing", "repricingDay", "countLastDay"})
+        interest.remove(QLatin1String(key));
+    root.insert(QStringLiteral("generalInterest"), interest);
+    root.insert(QStringLiteral("version"), 1);
+    const CaseFileReading reading = ReadCaseBytes(QJsonDocument(root).toJson());
+    QVERIFY2(reading.record, qPrintable(reading.error));
+
+    CaseRecord expected = FullRecord();
+    GeneralInterest &g = expected.executionCase.generalInterest;
+    const GeneralInterest defaults;
+    g.basisPoints = defaults.basisPoints;
+    g.repricing = defaults.repricing;
+    g.repricingMonth = defaults.repricingMonth;
+    g.repricingDay = defaults.repricingDay;
+    g.countLastDay = defaults.countLastDay;
+    QCOMPARE(Describe(*reading.record), Describe(expected));
+}
+
 void ExecutionCaseFileTest::refused_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -138,7 +169,10 @@ void ExecutionCaseFileTest::refused_data()
     row("damaged", damaged, "已损坏");
     row("cut off", good.left(good.size() / 2), "不完整");
     row("over 1 MiB", good + QByteArray(MaxCaseFileSize + 1 - good.size(), ' '), "超过1 MiB");
-    row("newer format", WithValue("version", 2), "较新版本");
+    row("newer format", WithValue("version", CaseFileFormatVersion + 1), "较新版本");
+    row("basis points beyond 10000", WithValue("generalInterest/basisPoints", 10001), "加点");
+    row("basis points not whole", WithValue("generalInterest/basisPoints", 2.5), "加点");
+    row("no such repricing day", text("generalInterest/repricingDay", "02-30"), "重定价日不是一年中的某一天");
     row("another program's JSON", QByteArray("{\"version\": 1}"), "不是本程序保存的案件文件");
     row("amount as a JSON number", WithValue("credits/0/amount", 30000.5), "第1笔还款的金额缺失或不是文字");
     row("amount out of range", text("credits/1/amount", "-5"), "第2笔还款的金额“-5”不在允许的范围内");

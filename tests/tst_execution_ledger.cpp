@@ -317,6 +317,20 @@ void ExecutionLedgerTest::ledger_data()
     row("general interest at the LPR across a fixing", c, {}, {"0 123.75 9876.25 0 0"},
         "0 20.25 26123.75 0 26144");
 
+    // Fixed at the start day: 3.35% (LPR of 2024-07-22) + 0.50 = 3.85% ÷ 360
+    // on 36000 = 3.85 a day for all 31 days, the fixing of 10-21 ignored: 119.35.
+    c = Case({Item("36000", "2024-12-31")}, {}, "2024-10-31");
+    c.generalInterest = {true, Day("2024-10-01"), std::nullopt, RateBasis::OneYear, 1, 360, 50, Repricing::Fixed};
+    row("general interest at the LPR plus 50bp, fixed at the start", c, {}, {}, "0 119.35 36000 0 36119.35");
+    // 算头不算尾, 3.6% ÷ 360 = 1.00 a day on 10000: 01-01..01-09 is 9.00 at the
+    // credit, whose day bears interest on the 5009 left; 01-10..01-19 (the
+    // calculation day bears none): 10 × 0.5009 = 5.009 → 5.01.
+    c = Case({Item("10000", "2024-12-31")}, {Paid("2024-01-10", "5000")}, "2024-01-20");
+    c.generalInterest = FixedRate("2024-01-01", "3.6", 360);
+    c.generalInterest.countLastDay = false;
+    row("算头不算尾: a credit's day bears interest on the reduced balance", c, {}, {"0 9 4991 0 0"},
+        "0 5.01 5009 0 5014.01");
+
     // 06-01..06-10: 10 × 0.175 = 1.75. 2000 pays 100 + 1000 + 1.75: 898.25
     // over; nothing is owed after, so the next credit is surplus in full.
     row("a credit larger than the debt leaves a surplus",
@@ -420,6 +434,15 @@ void ExecutionLedgerTest::refused_data()
         "一般债务利息：倍数必须大于零。");
     row("a year of 300 days", [](C c) { c.generalInterest = FixedRate("2024-01-01", "4", 300); },
         "一般债务利息：每年天数只能是360或365。");
+    // 3.45% − 4.00 from the first day.
+    row("general interest below zero names the day",
+        [](C c) { c.generalInterest = {true, Day("2024-01-01"), std::nullopt, RateBasis::OneYear, 1, 360, -400}; },
+        "一般债务利息：2024年1月1日的利率加点后低于零，无法计算，请检查加点。");
+    row("no such repricing day",
+        [](C c) {
+            c.generalInterest = {true, Day("2024-01-01"), std::nullopt, RateBasis::OneYear, 1, 360, 0, Repricing::Yearly, 4, 31};
+        },
+        "一般债务利息：重定价日无效。");
     // The first fault in the order the window shows the tables.
     row("the first of several faults", [](C c) { c.credits[0].amount = c.items[1].amount = 0; },
         "债务项目第2行：金额必须大于零。");

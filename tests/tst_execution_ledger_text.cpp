@@ -96,6 +96,17 @@ void ExecutionLedgerTextTest::whatTheTextSays_data()
     row("general interest at a fixed rate described",
         "一般债务利息：以尚未清偿的本金（种类为本金的债务项目）为基数，自2024年6月1日起按年利率6%的1.5倍计算，每年按360天计",
         [](ExecutionCase &c) { c.generalInterest = {true, Day("2024-06-01"), Money(6), RateBasis::OneYear, Money::fraction(3, 2)}; });
+    row("LPR plus basis points, repriced yearly, head without tail",
+        "自2024年6月1日起按一年期LPR的1.5倍加50个基点（每年1月1日重定价）计算，每年按360天计，算头不算尾",
+        [](ExecutionCase &c) {
+            c.generalInterest = {true, Day("2024-06-01"), std::nullopt, RateBasis::OneYear, Money::fraction(3, 2), 360, 50,
+                                 Repricing::Yearly, 1, 1, false};
+        });
+    row("head without tail explained", "还款当日的一般债务利息已按还款后的余额计算",
+        [](ExecutionCase &c) {
+            c.generalInterest = {true, Day("2024-06-01"), Money(6), RateBasis::OneYear, 1, 360, 0,
+                                 Repricing::EachFixing, 1, 1, false};
+        });
     row("days before 2014-08-01 under the earlier rule", "（法释〔2014〕8号）第一条至第四条、第七条",
         [](ExecutionCase &c) { c.items[0].lastPerformanceDay = Day("2014-06-30"); });
     row("excluded period listed", "不计期间：2025年2月1日至2025年2月10日",

@@ -132,6 +132,7 @@ private Q_SLOTS:
     void pageButtonOpensOneWindow();
     void eachEditRecomputes_data();
     void eachEditRecomputes();
+    void contractTermsShownAsSaved();
     void rowsAddedAndRemoved_data();
     void rowsAddedAndRemoved();
     void badInputNamesTheRow();
@@ -180,6 +181,28 @@ void ExecutionLedgerWindowTest::eachEditRecomputes_data()
     row("fixed rate", [](Window &w) { w.typeInto(w.control<QLineEdit>("EditFixedRate"), QStringLiteral("12")); });
     row("multiplier", [](Window &w) { w.typeInto(w.control<QLineEdit>("EditMultiplier"), QStringLiteral("1.5")); });
     row("days per year", [](Window &w) { w.control<QComboBox>("ComboBoxDaysPerYear")->setCurrentIndex(1); });
+    row("basis points", [](Window &w) { w.typeInto(w.control<QLineEdit>("EditBasisPoints"), QStringLiteral("50")); });
+    row("day counting", [](Window &w) { w.control<QComboBox>("ComboBoxDayCount")->setCurrentIndex(1); });
+    // At the rates in force through 2025 the LPR falls on 05-20: fixed at the
+    // start, and a yearly repricing moved from 1 January to 1 June, each change it.
+    const auto ratesInForceThrough2025 = [](Window &w) {
+        w.control<QComboBox>("ComboBoxRateKind")->setCurrentIndex(0);
+        w.control<QDateEdit>("DateEditCalculationDay")->setDate(Day("2025-12-31"));
+        return w.total();
+    };
+    row("repricing", [=](Window &w) {
+        const QString eachFixing = ratesInForceThrough2025(w);
+        w.control<QComboBox>("ComboBoxRepricing")->setCurrentIndex(2);
+        QVERIFY(w.total() != eachFixing);
+    });
+    row("repricing day", [=](Window &w) {
+        ratesInForceThrough2025(w);
+        QVERIFY(!w.control<QDateEdit>("DateEditRepricingDay")->isEnabled());
+        w.control<QComboBox>("ComboBoxRepricing")->setCurrentIndex(1);
+        const QString firstOfJanuary = w.total();
+        w.control<QDateEdit>("DateEditRepricingDay")->setDate(QDate(2000, 6, 1));
+        QVERIFY(w.total() != firstOfJanuary);
+    });
 }
 
 void ExecutionLedgerWindowTest::eachEditRecomputes()
@@ -190,6 +213,24 @@ void ExecutionLedgerWindowTest::eachEditRecomputes()
     edit(w);
     QVERIFY2(w.showsResult(), qPrintable(w.message()));
     QVERIFY(w.total() != OneCreditCaseTotal);
+}
+
+// The general interest's 加点, 重定价 and day counting go to the screen and
+// come back from it as the case holds them.
+void ExecutionLedgerWindowTest::contractTermsShownAsSaved()
+{
+    Window w;
+    CaseRecord record = OneCreditCase();
+    GeneralInterest &g = record.executionCase.generalInterest;
+    g.fixedAnnualRatePercent.reset();
+    g.basisPoints = -35;
+    g.repricing = Repricing::Yearly;
+    g.repricingMonth = 2;
+    g.repricingDay = 29;
+    g.countLastDay = false;
+    w.window->showCase(record);
+    QCOMPARE(w.onScreen(), CaseFileBytes(record));
+    QVERIFY2(w.showsResult(), qPrintable(w.message()));
 }
 
 void ExecutionLedgerWindowTest::rowsAddedAndRemoved_data()

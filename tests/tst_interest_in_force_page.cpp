@@ -5,6 +5,7 @@
 
 #include "app/pages/interest_in_force_page.h"
 #include "app/pages/interest_page.h"
+#include "app/pages/segmented_interest_sheet.h"
 #include "app/printing/case_details_dialog.h"
 #include "interest/rate_history.h"
 #include "tests/modal_dialog.h"
@@ -103,11 +104,14 @@ private Q_SLOTS:
     void startValues();
     void eachInputRecalculates_data();
     void eachInputRecalculates();
+    void contractTermsRecalculate_data();
+    void contractTermsRecalculate();
     void unfinishedTextKeepsResults_data();
     void unfinishedTextKeepsResults();
     void doubledInterestHidesRateChoices();
     void copyPutsWholeCalculationOnClipboard();
     void exportedSheetHoldsTheWholeCalculation();
+    void sheetStatesTheContractTerms();
     void printAsksForTheCaseThenPreviews();
     void installedHistory_data();
     void installedHistory();
@@ -180,6 +184,57 @@ void InterestInForcePageTest::eachInputRecalculates()
     QVERIFY(fixture.boxes.boxes.isEmpty());
 }
 
+// 36000 from 2012-07-01 to 2012-07-10 at the one-year rate, 6.31% up to
+// 07-05 and 6.00% from 07-06: 5 × 6.31 + 5 × 6.00 = 61.55 (yuan a day = percent).
+void InterestInForcePageTest::contractTermsRecalculate_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("textSays");
+
+    // + 10 × 0.50 = 66.55.
+    QTest::newRow("basis points typed") << "EditBasisPoints" << QVariant(QStringLiteral("50")) << "66.55"
+                                        << "一年期同期贷款利率加50个基点";
+    // 10 × 6.31.
+    QTest::newRow("fixed at the start day") << "ComboBoxRepricing" << QVariant(2) << "63.10" << "固定为起算日的利率";
+    // 7 × 6.31 until the repricing of 07-08 takes 6.00: 44.17 + 18 = 62.17.
+    QTest::newRow("yearly on 8 July") << "DateEditRepricingDay" << QVariant(QDate(2000, 7, 8)) << "62.17"
+                                      << "每年7月8日重定价";
+    // 07-10 bears none: 5 × 6.31 + 4 × 6.00 = 55.55.
+    QTest::newRow("算头不算尾") << "ComboBoxDayCount" << QVariant(1) << "55.55" << "算头不算尾";
+}
+
+void InterestInForcePageTest::contractTermsRecalculate()
+{
+    QFETCH(QString, control);
+    QFETCH(QVariant, value);
+    PageFixture<InterestInForcePage> fixture;
+    fixture.open();
+    Controls page(fixture);
+    page.first->setDate(QDate(2012, 7, 1));
+    page.last->setDate(QDate(2012, 7, 10));
+    TypeOver(page.amount, QStringLiteral("36000"));
+    QCOMPARE(FirstLine(page.memo), TotalPrefix + QLatin1String("61.55"));
+    auto *repricingDay = fixture.control<QDateEdit>(QStringLiteral("DateEditRepricingDay"));
+    QVERIFY(!repricingDay->isEnabled());
+
+    if (control == QLatin1String("EditBasisPoints")) {
+        TypeOver(fixture.control<QLineEdit>(control), value.toString());
+    } else if (control == QLatin1String("DateEditRepricingDay")) {
+        fixture.control<QComboBox>(QStringLiteral("ComboBoxRepricing"))->setCurrentIndex(1);
+        QVERIFY(repricingDay->isEnabled());
+        repricingDay->setDate(value.toDate());
+    } else {
+        fixture.control<QComboBox>(control)->setCurrentIndex(value.toInt());
+    }
+
+    QTEST(FirstLine(page.memo).mid(TotalPrefix.size()), "total");
+    QFETCH(QString, textSays);
+    page.copy->click();
+    QVERIFY2(QGuiApplication::clipboard()->text().contains(textSays), qPrintable(QGuiApplication::clipboard()->text()));
+}
+
 void InterestInForcePageTest::unfinishedTextKeepsResults_data()
 {
     QTest::addColumn<QString>("field");
@@ -190,6 +245,7 @@ void InterestInForcePageTest::unfinishedTextKeepsResults_data()
     QTest::newRow("amount negative") << "EditPrincipal" << QStringLiteral("-5");
     QTest::newRow("multiplier emptied") << "EditMultiplier" << QString();
     QTest::newRow("multiplier zero") << "EditMultiplier" << QStringLiteral("0");
+    QTest::newRow("basis points a lone minus") << "EditBasisPoints" << QStringLiteral("-");
 }
 
 // setText passes by the fields' validators, as nothing a user types can.
@@ -242,6 +298,27 @@ void InterestInForcePageTest::copyPutsWholeCalculationOnClipboard()
     QVERIFY(lines.contains(QStringLiteral("2. 2014年8月1日至2014年12月31日，共153天，按日万分之一点七五"
                                           "计算：100000×0.0175%×153＝2677.50元")));
     QVERIFY(lines.value(lines.size() - 2).startsWith(QStringLiteral("法律依据：")));
+}
+
+// The sheet writes the rate form and the day counting out, as the copied text does.
+void InterestInForcePageTest::sheetStatesTheContractTerms()
+{
+    SegmentedInterestRequest request;
+    request.principal = 36000;
+    request.first = QDate(2020, 4, 20);
+    request.last = QDate(2020, 4, 29);
+    request.multiplier = Money::fraction(3, 2);
+    request.basisPoints = 50;
+    request.repricing = Repricing::Yearly;
+    request.countLastDay = false;
+    const CalculationSheet sheet =
+        SegmentedInterestSheet(request, CalculateSegmentedInterest(request, BuiltInRateHistory()), {}, QDate(2026, 1, 1));
+    QStringList inputs;
+    for (const SheetLine &line : sheet.inputs)
+        inputs << line.label + QStringLiteral("：") + line.value;
+    QVERIFY2(inputs.contains(QStringLiteral("利率：一年期LPR的1.5倍加50个基点，每年1月1日重定价")), qPrintable(inputs.join(QLatin1Char('\n'))));
+    QVERIFY(inputs.contains(QStringLiteral("计息期间：2020年4月20日至2020年4月29日，共9天（算头不算尾）")));
+    QVERIFY(sheet.choices.contains(QStringLiteral("计息天数：算头不算尾")));
 }
 
 void InterestInForcePageTest::exportedSheetHoldsTheWholeCalculation()

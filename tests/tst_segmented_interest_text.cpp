@@ -249,9 +249,6 @@ void SegmentedInterestTextTest::contractTerms_data()
         << Contract("1.5", -20)
         << QStringList{QStringLiteral("利率：一年期LPR的1.5倍减20个基点"),
                        QStringLiteral("计算：36000×(3.85%×1.5-0.2%)÷360×10＝55.75元")};
-    QTest::newRow("yearly repricing") << Contract("1", 0, Repricing::Yearly)
-                                      << QStringList{QStringLiteral("，每年1月1日重定价")};
-    QTest::newRow("fixed") << Contract("1", 0, Repricing::Fixed) << QStringList{QStringLiteral("，固定为起算日的利率")};
     // The last day bears none: 9 × 3.85 = 34.65.
     QTest::newRow("算头不算尾")
         << Contract("1", 0, Repricing::EachFixing, false)
@@ -268,7 +265,7 @@ void SegmentedInterestTextTest::contractTerms_data()
 }
 
 // Each wanted piece appears in the copied text or, marked by a leading blank,
-// in the memo (lines joined by "\n").
+// in the memo.
 void SegmentedInterestTextTest::contractTerms()
 {
     QFETCH(SegmentedInterestRequest, request);

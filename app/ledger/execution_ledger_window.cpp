@@ -3,11 +3,13 @@
 #include "app/ledger/case_table_models.h"
 #include "app/ledger/execution_ledger_sheet.h"
 #include "app/printing/sheet_actions.h"
+#include "app/widgets/contract_terms_fields.h"
 #include "app/services/file_dialogs.h"
 #include "app/services/message_boxes.h"
 #include "app/services/result_clipboard.h"
 #include "app/services/settings_files.h"
 #include "interest/execution_ledger_text.h"
+#include "interest/interest_wording.h"
 #include "interest/rate_history_file.h"
 #include "money/number_text.h"
 #include "platform/atomic_file.h"
@@ -136,6 +138,8 @@ ExecutionLedgerWindow::ExecutionLedgerWindow(const PageServices &services, RateH
 
     m_ui->EditFixedRate->setValidator(new QRegularExpressionValidator(RatePattern, m_ui->EditFixedRate));
     m_ui->EditMultiplier->setValidator(new QRegularExpressionValidator(RatePattern, m_ui->EditMultiplier));
+    SetUpContractTermsFields(m_ui->EditBasisPoints, m_ui->DateEditRepricingDay);
+    m_ui->LabelBasisPoints->setToolTip(BasisPointsHint());
     for (QDateEdit *edit : {m_ui->DateEditCalculationDay, m_ui->DateEditInterestFrom})
         edit->setDateRange(FirstOffered, LastOffered);
     // A fault in dark red (the label's link colour, which it has no other use for).
@@ -168,6 +172,10 @@ ExecutionLedgerWindow::ExecutionLedgerWindow(const PageServices &services, RateH
     bind(m_ui->EditFixedRate, &QLineEdit::textChanged, &ExecutionLedgerWindow::InputChange);
     bind(m_ui->EditMultiplier, &QLineEdit::textChanged, &ExecutionLedgerWindow::InputChange);
     bind(m_ui->ComboBoxDaysPerYear, &QComboBox::currentIndexChanged, &ExecutionLedgerWindow::InputChange);
+    bind(m_ui->EditBasisPoints, &QLineEdit::textChanged, &ExecutionLedgerWindow::InputChange);
+    bind(m_ui->ComboBoxRepricing, &QComboBox::currentIndexChanged, &ExecutionLedgerWindow::ComboBoxRateKindChange);
+    bind(m_ui->DateEditRepricingDay, &QDateEdit::dateChanged, &ExecutionLedgerWindow::InputChange);
+    bind(m_ui->ComboBoxDayCount, &QComboBox::currentIndexChanged, &ExecutionLedgerWindow::InputChange);
     bind(m_ui->ButtonAddItem, &QPushButton::clicked, &ExecutionLedgerWindow::ButtonAddItemClick);
     bind(m_ui->ButtonRemoveItem, &QPushButton::clicked, &ExecutionLedgerWindow::ButtonRemoveItemClick);
     bind(m_ui->ButtonAddCredit, &QPushButton::clicked, &ExecutionLedgerWindow::ButtonAddCreditClick);
@@ -213,6 +221,11 @@ CaseRecord ExecutionLedgerWindow::caseOnScreen() const
     g.basis = BasisAt(m_ui->ComboBoxBasis->currentIndex());
     g.multiplier = NumberIn(m_ui->EditMultiplier->text(), false).value_or(Money(1));
     g.daysPerYear = m_ui->ComboBoxDaysPerYear->currentIndex() == 1 ? 365 : 360;
+    g.basisPoints = BasisPointsIn(m_ui->EditBasisPoints->text()).value_or(0);
+    g.repricing = RepricingAt(m_ui->ComboBoxRepricing->currentIndex());
+    g.repricingMonth = m_ui->DateEditRepricingDay->date().month();
+    g.repricingDay = m_ui->DateEditRepricingDay->date().day();
+    g.countLastDay = m_ui->ComboBoxDayCount->currentIndex() == 0;
     return record;
 }
 
@@ -233,6 +246,10 @@ void ExecutionLedgerWindow::showCase(const CaseRecord &record)
     m_ui->ComboBoxBasis->setCurrentIndex(IndexOf(g.basis));
     m_ui->EditMultiplier->setText(DecimalText(g.multiplier));
     m_ui->ComboBoxDaysPerYear->setCurrentIndex(g.daysPerYear == 365 ? 1 : 0);
+    m_ui->EditBasisPoints->setText(QString::number(g.basisPoints));
+    m_ui->ComboBoxRepricing->setCurrentIndex(RepricingIndex(g.repricing));
+    m_ui->DateEditRepricingDay->setDate(QDate(2000, g.repricingMonth, g.repricingDay));
+    m_ui->ComboBoxDayCount->setCurrentIndex(g.countLastDay ? 0 : 1);
     m_items->setRows(c.items);
     m_credits->setRows(c.credits);
     m_excluded->setRows(c.excluded);
@@ -254,6 +271,8 @@ QString ExecutionLedgerWindow::inputProblem() const
     }
     if (!NumberIn(m_ui->EditMultiplier->text(), false))
         return QStringLiteral("一般债务利息：倍数须为大于零的数（判决未另定的为1）。");
+    if (!BasisPointsIn(m_ui->EditBasisPoints->text()))
+        return QStringLiteral("一般债务利息：加点须为-10000至10000的整数基点（未约定加点的为0）。");
     return {};
 }
 
@@ -319,8 +338,9 @@ void ExecutionLedgerWindow::showMessage(const QString &message, bool fault)
         button->setEnabled(false);
 }
 
-// The fixed rate's field counts only for a fixed rate, the term only for the
-// rates in force, and neither without general interest.
+// The fixed rate's field counts only for a fixed rate, the term and the
+// repricing only for the rates in force, the repricing day only for a yearly
+// repricing, and none without general interest.
 void ExecutionLedgerWindow::ComboBoxRateKindChange()
 {
     // The group box enables and disables its children itself when it is
@@ -331,6 +351,11 @@ void ExecutionLedgerWindow::ComboBoxRateKindChange()
     m_ui->LabelFixedRate->setEnabled(awarded && fixed);
     m_ui->ComboBoxBasis->setEnabled(awarded && !fixed);
     m_ui->LabelBasis->setEnabled(awarded && !fixed);
+    m_ui->ComboBoxRepricing->setEnabled(awarded && !fixed);
+    m_ui->LabelRepricing->setEnabled(awarded && !fixed);
+    const bool yearly = RepricingAt(m_ui->ComboBoxRepricing->currentIndex()) == Repricing::Yearly;
+    m_ui->DateEditRepricingDay->setEnabled(awarded && !fixed && yearly);
+    m_ui->LabelRepricingDay->setEnabled(awarded && !fixed && yearly);
     InputChange();
 }
 

@@ -7,9 +7,11 @@
 #include "app/services/result_clipboard.h"
 #include "app/services/settings_files.h"
 #include "app/widgets/amount_fields.h"
+#include "app/widgets/contract_terms_fields.h"
 #include "app/widgets/result_memo.h"
 #include "app/window/window_styles.h"
 #include "dates/official_calendar_update.h"
+#include "interest/interest_wording.h"
 #include "interest/rate_history_file.h"
 #include "money/money.h"
 #include "ui_interest_in_force_page.h"
@@ -65,6 +67,8 @@ InterestInForcePage::InterestInForcePage(const PageServices &services, QWidget *
     SetUpResultMemo(m_ui->MemoSegments);
     m_ui->EditPrincipal->setValidator(new QRegularExpressionValidator(PrincipalPattern, m_ui->EditPrincipal));
     m_ui->EditMultiplier->setValidator(new QRegularExpressionValidator(MultiplierPattern, m_ui->EditMultiplier));
+    SetUpContractTermsFields(m_ui->EditBasisPoints, m_ui->DateEditRepricingDay);
+    m_ui->LabelBasisPoints->setToolTip(BasisPointsHint());
     // Until there is a result to copy or print, the buttons read as disabled.
     for (QToolButton *button : {m_ui->SpeedButtonCopy, m_ui->SpeedButtonPrint, m_ui->SpeedButtonExportPdf}) {
         QPalette colours = button->palette();
@@ -85,6 +89,10 @@ InterestInForcePage::InterestInForcePage(const PageServices &services, QWidget *
     bind(m_ui->ComboBoxBasis, &QComboBox::currentIndexChanged, &InterestInForcePage::InputChange);
     bind(m_ui->EditMultiplier, &QLineEdit::textChanged, &InterestInForcePage::InputChange);
     bind(m_ui->ComboBoxDaysPerYear, &QComboBox::currentIndexChanged, &InterestInForcePage::InputChange);
+    bind(m_ui->EditBasisPoints, &QLineEdit::textChanged, &InterestInForcePage::InputChange);
+    bind(m_ui->ComboBoxRepricing, &QComboBox::currentIndexChanged, &InterestInForcePage::ComboBoxRepricingChange);
+    bind(m_ui->DateEditRepricingDay, &QDateEdit::dateChanged, &InterestInForcePage::InputChange);
+    bind(m_ui->ComboBoxDayCount, &QComboBox::currentIndexChanged, &InterestInForcePage::InputChange);
     bind(m_ui->SpeedButtonCopy, &QToolButton::clicked, &InterestInForcePage::SpeedButtonCopyClick);
     BindSheetButtons(m_ui->SpeedButtonPrint, m_ui->SpeedButtonExportPdf, services, [this] { return shownSheet(); },
                      SheetButtonOptions{.askCaseDetails = true});
@@ -105,6 +113,13 @@ void InterestInForcePage::ComboBoxCalculationChange()
 {
     m_ui->RatesInForceChoices->setVisible(!doubledDelay());
     m_ui->LabelDoubledRule->setVisible(doubledDelay());
+    InputChange();
+}
+
+// The month and day matter only to a yearly repricing.
+void InterestInForcePage::ComboBoxRepricingChange()
+{
+    m_ui->DateEditRepricingDay->setEnabled(RepricingAt(m_ui->ComboBoxRepricing->currentIndex()) == Repricing::Yearly);
     InputChange();
 }
 
@@ -129,11 +144,17 @@ void InterestInForcePage::InputChange()
         request.calculation = SegmentedInterestRequest::Calculation::DoubledDelay;
     } else {
         const std::optional<Money> multiplier = PositiveNumber(m_ui->EditMultiplier->text());
-        if (!multiplier)
+        const std::optional<int> basisPoints = BasisPointsIn(m_ui->EditBasisPoints->text());
+        if (!multiplier || !basisPoints)
             return;
         request.basis = BasisAt(m_ui->ComboBoxBasis->currentIndex());
         request.multiplier = *multiplier;
         request.daysPerYear = m_ui->ComboBoxDaysPerYear->currentIndex() == 1 ? 365 : 360;
+        request.basisPoints = *basisPoints;
+        request.repricing = RepricingAt(m_ui->ComboBoxRepricing->currentIndex());
+        request.repricingMonth = m_ui->DateEditRepricingDay->date().month();
+        request.repricingDay = m_ui->DateEditRepricingDay->date().day();
+        request.countLastDay = m_ui->ComboBoxDayCount->currentIndex() == 0;
     }
 
     const RateHistory &history = m_history->current();

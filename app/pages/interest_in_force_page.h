@@ -25,8 +25,10 @@ class RateHistoryFile;
 // it (打印…, 导出PDF…), after asking for the 案号 and the 当事人.
 //
 // The amount field takes digits with at most two decimals. While it is empty
-// or holds an unfinished text (a lone "."), and while the multiplier is not a
-// positive number, the page keeps what it shows: no message, no reset.
+// or holds an unfinished text (a lone "."), while the multiplier is not a
+// positive number and while 加点 is empty or a lone "-", the page keeps what
+// it shows: no message, no reset. Beside 倍数 the page takes a contract's
+// terms: 加点 in basis points, 重定价 and the day counting.
 class InterestInForcePage : public Page
 {
     Q_OBJECT
@@ -37,6 +39,7 @@ public:
 private:
     void EditPrincipalKeyPress();
     void ComboBoxCalculationChange();
+    void ComboBoxRepricingChange();
     void InputChange();
     void SpeedButtonCopyClick();
     void SpeedButtonLedgerClick();

@@ -1,14 +1,10 @@
 #include "app/pages/segmented_interest_sheet.h"
 
+#include "interest/interest_wording.h"
 #include "money/number_text.h"
 
 namespace pellumo {
 namespace {
-
-QString LongDay(const QDate &day)
-{
-    return day.toString(QStringLiteral("yyyy年M月d日"));
-}
 
 // "计息标准：…" as a label and its value.
 SheetLine Labelled(const QString &line)
@@ -35,9 +31,13 @@ CalculationSheet SegmentedInterestSheet(const SegmentedInterestRequest &request,
     sheet.inputs.append({doubled ? QStringLiteral("债务本金") : QStringLiteral("本金"),
                          MoneyToFigures(request.principal) + QStringLiteral("元")});
     sheet.inputs.append({doubled ? QStringLiteral("迟延履行期间") : QStringLiteral("计息期间"),
-                         LongDay(request.first) + QStringLiteral("至") + LongDay(request.last) +
-                             QStringLiteral("，共%1天").arg(days)});
+                         LongDayText(request.first) + QStringLiteral("至") + LongDayText(request.last) +
+                             QStringLiteral("，共%1天").arg(days) +
+                             (HasContractTerms(request) && !request.countLastDay ? QStringLiteral("（算头不算尾）")
+                                                                                 : QString())});
     sheet.inputs.append(Labelled(SegmentedInterestStandard(request)));
+    for (const QString &line : SegmentedInterestTermLines(request))
+        sheet.inputs.append(Labelled(line));
 
     SheetTable table;
     table.caption = QStringLiteral("分段计算");
@@ -71,12 +71,16 @@ CalculationSheet SegmentedInterestSheet(const SegmentedInterestRequest &request,
     } else {
         sheet.choices.append(QStringLiteral("利率：") + RateBasisName(request.basis));
         sheet.choices.append(QStringLiteral("倍数：") + DecimalText(request.multiplier));
-        sheet.choices.append(QStringLiteral("每年按%1天计").arg(request.daysPerYear == 365 ? 365 : 360));
+        sheet.choices.append(DaysPerYearText(request.daysPerYear));
+        sheet.choices.append(QStringLiteral("加点：") + QString::number(request.basisPoints) + QStringLiteral("个基点"));
+        sheet.choices.append(QStringLiteral("重定价：") +
+                             RepricingText(request.repricing, request.repricingMonth, request.repricingDay));
+        sheet.choices.append(QStringLiteral("计息天数：") + DayCountingText(request.countLastDay));
     }
 
     sheet.dataVersions = QStringLiteral("利率数据第%1版，截至%2；节假日数据第%3版")
                              .arg(data.rateHistoryVersion)
-                             .arg(LongDay(data.knownThrough))
+                             .arg(LongDayText(data.knownThrough))
                              .arg(data.calendarVersion);
     return sheet;
 }
