@@ -65,7 +65,7 @@ void SetUpSegmentTable(QTableView *view)
 
 PrivateLendingWindow::PrivateLendingWindow(const PageServices &services, RateHistoryFile &history, QWidget *parent)
     : Page(services, parent), m_ui(std::make_unique<Ui::PrivateLendingWindow>()), m_history(history),
-      m_segments(new TextRowsModel(CapSegmentHeader(), {1, 3, 4, 5, 6, 7, 8, 9}, this))
+      m_segments(new TextRowsModel(CapSegmentHeader(), {1, 2, 3, 4, 5, 6, 7, 8}, this))
 {
     m_ui->setupUi(this);
     setWindowFlag(Qt::Window);
