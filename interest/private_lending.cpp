@@ -287,8 +287,18 @@ QStringList OverdueSteps(const PrivateLoan &loan, const CaseFrame &frame)
         steps << StatutoryOverdueSteps(loan, frame);
     if (loan.otherChargesPercent > 0)
         steps << QStringLiteral("违约金及其他费用按年利率") + Percent(loan.otherChargesPercent) + QStringLiteral("计入逾期期间。");
-    steps << QStringLiteral("逾期利息、违约金和其他费用一并主张的，合计超过上限的部分不予支持（") + Text2015 +
-                 QStringLiteral("第三十条、") + Text2020 + QStringLiteral("第二十九条）；违约金、其他费用及法定标准的逾期利息不因超过36%而无效。");
+    // Name only the texts the overdue days fall under; only the 2015 text voids.
+    const bool overdueUnder2015 = frame.only2015 || loan.due.addDays(1) < LprCapStart;
+    QStringList articles;
+    if (overdueUnder2015)
+        articles << Text2015 + QStringLiteral("第三十条");
+    if (frame.has2020Days)
+        articles << Text2020 + QStringLiteral("第二十九条");
+    QString combined = QStringLiteral("逾期利息、违约金和其他费用一并主张的，合计超过上限的部分不予支持（") +
+                       articles.join(QStringLiteral("、")) + QStringLiteral("）。");
+    if (overdueUnder2015)
+        combined += QStringLiteral("违约金、其他费用及法定标准的逾期利息不因超过36%而无效。");
+    steps << combined;
     return steps;
 }
 

@@ -73,9 +73,9 @@ QList<PrivateLendingTextLine> PrivateLendingInputs(const PrivateLoan &loan)
 
 QStringList CapSegmentHeader()
 {
-    return {QStringLiteral("期间"),     QStringLiteral("天数"),     QStringLiteral("依据"),     QStringLiteral("主张年利率"),
-            QStringLiteral("上限"),     QStringLiteral("支持年利率"), QStringLiteral("主张利息"), QStringLiteral("予以支持"),
-            QStringLiteral("不予支持"), QStringLiteral("约定无效")};
+    return {QStringLiteral("期间"),     QStringLiteral("天数"),     QStringLiteral("主张年利率"), QStringLiteral("上限"),
+            QStringLiteral("支持年利率"), QStringLiteral("主张利息"), QStringLiteral("予以支持"),   QStringLiteral("不予支持"),
+            QStringLiteral("约定无效"), QStringLiteral("依据")};
 }
 
 QList<QStringList> CapSegmentRows(const PrivateLendingResult &result)
@@ -84,14 +84,14 @@ QList<QStringList> CapSegmentRows(const PrivateLendingResult &result)
     for (const CapSegment &s : result.segments) {
         rows << QStringList{s.first.toString(Qt::ISODate) + QStringLiteral("至") + s.last.toString(Qt::ISODate),
                             QString::number(s.days),
-                            s.rule,
                             PercentText(s.agreedPercent),
                             PercentText(s.capPercent),
                             PercentText(s.supportedPercent),
                             MoneyToFigures(s.agreed),
                             MoneyToFigures(s.supported),
                             MoneyToFigures(s.notSupported),
-                            MoneyToFigures(s.voidPart)};
+                            MoneyToFigures(s.voidPart),
+                            s.rule};
     }
     return rows;
 }

@@ -23,8 +23,9 @@ QString PrivateLendingTitle();
 // the day count.
 QList<PrivateLendingTextLine> PrivateLendingInputs(const PrivateLoan &loan);
 
-// One row per segment: 期间, 天数, 依据, 主张年利率, 上限, 支持年利率, 主张利息,
-// 予以支持, 不予支持, 约定无效; the amounts in yuan, rounded to the fen.
+// One row per segment: 期间, 天数, 主张年利率, 上限, 支持年利率, 主张利息,
+// 予以支持, 不予支持, 约定无效, 依据; the amounts in yuan, rounded to the fen.
+// The long rule comes last, so that a narrow window still shows the figures.
 QStringList CapSegmentHeader();
 QList<QStringList> CapSegmentRows(const PrivateLendingResult &result);
 

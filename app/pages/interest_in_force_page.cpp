@@ -1,6 +1,7 @@
 #include "app/pages/interest_in_force_page.h"
 
 #include "app/ledger/execution_ledger_window.h"
+#include "app/private_lending/private_lending_window.h"
 #include "app/pages/official_calendar_source.h"
 #include "app/pages/segmented_interest_sheet.h"
 #include "app/printing/sheet_actions.h"
@@ -97,6 +98,7 @@ InterestInForcePage::InterestInForcePage(const PageServices &services, QWidget *
     BindSheetButtons(m_ui->SpeedButtonPrint, m_ui->SpeedButtonExportPdf, services, [this] { return shownSheet(); },
                      SheetButtonOptions{.askCaseDetails = true});
     bind(m_ui->SpeedButtonLedger, &QToolButton::clicked, &InterestInForcePage::SpeedButtonLedgerClick);
+    bind(m_ui->SpeedButtonPrivateLending, &QToolButton::clicked, &InterestInForcePage::SpeedButtonPrivateLendingClick);
 }
 
 InterestInForcePage::~InterestInForcePage() = default;
@@ -197,6 +199,16 @@ void InterestInForcePage::SpeedButtonLedgerClick()
     m_ledgerWindow->show();
     m_ledgerWindow->raise();
     m_ledgerWindow->activateWindow();
+}
+
+// Like the ledger: the window keeps its loan while the page lives.
+void InterestInForcePage::SpeedButtonPrivateLendingClick()
+{
+    if (!m_privateLendingWindow)
+        m_privateLendingWindow = new PrivateLendingWindow(services(), *m_history, this);
+    m_privateLendingWindow->show();
+    m_privateLendingWindow->raise();
+    m_privateLendingWindow->activateWindow();
 }
 
 } // namespace pellumo

@@ -15,6 +15,7 @@ class InterestInForcePage;
 namespace pellumo {
 
 class ExecutionLedgerWindow;
+class PrivateLendingWindow;
 class OfficialCalendarSource;
 class RateHistoryFile;
 
@@ -43,6 +44,7 @@ private:
     void InputChange();
     void SpeedButtonCopyClick();
     void SpeedButtonLedgerClick();
+    void SpeedButtonPrivateLendingClick();
 
     bool doubledDelay() const;
     // The sheet of the calculation on screen; nothing while there is none.
@@ -62,6 +64,8 @@ private:
     std::unique_ptr<OfficialCalendarSource> m_calendar;
     // The window 执行款计算 of this page, once opened: one per page.
     QPointer<ExecutionLedgerWindow> m_ledgerWindow;
+    // The window 民间借贷利息, once opened: one per page.
+    QPointer<PrivateLendingWindow> m_privateLendingWindow;
 };
 
 } // namespace pellumo
