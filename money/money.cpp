@@ -13,9 +13,42 @@ bool IsAsciiDigit(QChar c)
 
 } // namespace
 
-Money Money::fraction(long numerator, long denominator)
+mpz_class ExactInteger(quint64 value)
 {
-    mpq_class value(numerator, denominator);
+    // In two 32-bit halves: GMP's own conversions take `unsigned long`,
+    // which is 32 bits on Windows.
+    mpz_class number(static_cast<unsigned long>(value >> 32));
+    number <<= 32;
+    number += static_cast<unsigned long>(value & 0xFFFFFFFFu);
+    return number;
+}
+
+mpz_class ExactInteger(qint64 value)
+{
+    // The magnitude of the most negative value does not fit qint64; it does
+    // fit quint64.
+    const quint64 magnitude = value < 0 ? quint64(0) - quint64(value) : quint64(value);
+    mpz_class number = ExactInteger(magnitude);
+    return value < 0 ? mpz_class(-number) : number;
+}
+
+std::optional<qint64> Int64Value(const mpz_class &number)
+{
+    if (mpz_sizeinbase(number.get_mpz_t(), 2) > 64)
+        return std::nullopt;
+    const mpz_class magnitude = abs(number);
+    const mpz_class high = magnitude >> 32;
+    const mpz_class low = magnitude - (high << 32);
+    const quint64 bits = quint64(high.get_ui()) << 32 | quint64(low.get_ui());
+    const quint64 largest = quint64(std::numeric_limits<qint64>::max()) + (sgn(number) < 0 ? 1 : 0);
+    if (bits > largest)
+        return std::nullopt;
+    return sgn(number) < 0 ? qint64(quint64(0) - bits) : qint64(bits);
+}
+
+Money Money::fraction(qint64 numerator, qint64 denominator)
+{
+    mpq_class value(ExactInteger(numerator), ExactInteger(denominator));
     value.canonicalize();
     return Money(value);
 }

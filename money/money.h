@@ -9,21 +9,35 @@
 
 #include <QString>
 #include <QStringView>
+#include <concepts>
 #include <gmpxx.h>
 #include <optional>
 
 namespace pellumo {
 
+// A whole number of any integer type, taken exactly. GMP's C++ interface
+// takes `long`, which is 32 bits on Windows: a 64-bit count passed through it
+// would lose its high bits without a word, so wider types go through
+// ExactInteger.
+template <typename T>
+concept WholeNumber = std::integral<T> && !std::same_as<T, bool>;
+
+mpz_class ExactInteger(qint64 value);
+mpz_class ExactInteger(quint64 value);
+// The value of `number` when it fits 64 bits (every amount in fen the program
+// shows does), else nullopt.
+std::optional<qint64> Int64Value(const mpz_class &number);
+
 class Money
 {
 public:
     Money() = default;                                // zero
-    Money(long value) : m_value(value) {}             // NOLINT: whole numbers are exact amounts
-    Money(int value) : m_value(long(value)) {}        // NOLINT
+    template <WholeNumber T>
+    Money(T value) : m_value(whole(value)) {}         // NOLINT: whole numbers are exact amounts
     explicit Money(const mpq_class &value) : m_value(value) { m_value.canonicalize(); }
 
     // numerator / denominator; denominator must not be zero.
-    static Money fraction(long numerator, long denominator);
+    static Money fraction(qint64 numerator, qint64 denominator);
 
     // A plain decimal text as the data files hold it: an optional "-",
     // digits, optionally "." and more digits ("6.15", "0.0175", "-3").
@@ -53,16 +67,26 @@ public:
 
     // With a whole number the arithmetic and comparisons need no temporary
     // rational (the fee schedules run on every keystroke).
-    Money &operator+=(long other) { m_value += other; return *this; }
-    Money &operator-=(long other) { m_value -= other; return *this; }
-    friend Money operator+(Money a, long b) { return a += b; }
-    friend Money operator-(Money a, long b) { return a -= b; }
-    friend bool operator==(const Money &a, long b) { return a.m_value == b; }
-    friend bool operator!=(const Money &a, long b) { return a.m_value != b; }
-    friend bool operator<(const Money &a, long b) { return a.m_value < b; }
-    friend bool operator<=(const Money &a, long b) { return a.m_value <= b; }
-    friend bool operator>(const Money &a, long b) { return a.m_value > b; }
-    friend bool operator>=(const Money &a, long b) { return a.m_value >= b; }
+    template <WholeNumber T>
+    Money &operator+=(T other) { m_value += whole(other); return *this; }
+    template <WholeNumber T>
+    Money &operator-=(T other) { m_value -= whole(other); return *this; }
+    template <WholeNumber T>
+    friend Money operator+(Money a, T b) { return a += b; }
+    template <WholeNumber T>
+    friend Money operator-(Money a, T b) { return a -= b; }
+    template <WholeNumber T>
+    friend bool operator==(const Money &a, T b) { return a.m_value == whole(b); }
+    template <WholeNumber T>
+    friend bool operator!=(const Money &a, T b) { return a.m_value != whole(b); }
+    template <WholeNumber T>
+    friend bool operator<(const Money &a, T b) { return a.m_value < whole(b); }
+    template <WholeNumber T>
+    friend bool operator<=(const Money &a, T b) { return a.m_value <= whole(b); }
+    template <WholeNumber T>
+    friend bool operator>(const Money &a, T b) { return a.m_value > whole(b); }
+    template <WholeNumber T>
+    friend bool operator>=(const Money &a, T b) { return a.m_value >= whole(b); }
 
     friend bool operator==(const Money &a, const Money &b) { return a.m_value == b.m_value; }
     friend bool operator!=(const Money &a, const Money &b) { return a.m_value != b.m_value; }
@@ -72,6 +96,22 @@ public:
     friend bool operator>=(const Money &a, const Money &b) { return a.m_value >= b.m_value; }
 
 private:
+    // A type no wider than `long` goes straight to GMP, which needs no
+    // temporary rational for it (the fee schedules compare on every
+    // keystroke); a wider one through ExactInteger.
+    template <WholeNumber T>
+    static auto whole(T value)
+    {
+        if constexpr (sizeof(T) < sizeof(long) || (sizeof(T) == sizeof(long) && std::signed_integral<T>))
+            return long(value);
+        else if constexpr (sizeof(T) == sizeof(long))
+            return static_cast<unsigned long>(value);
+        else if constexpr (std::signed_integral<T>)
+            return ExactInteger(qint64(value));
+        else
+            return ExactInteger(quint64(value));
+    }
+
     mpq_class m_value;
 };
 

@@ -110,7 +110,8 @@ QString DigitsToChinese(const QString &digits)
     QString text;
     text.reserve(3 * length);  // at most 零, the digit and its unit per digit
     bool pendingZero = false;
-    bool groupHasDigit = false;  // a non-zero digit since the last 亿 position
+    bool groupHasDigit = false;      // a non-zero digit since the last 亿 position
+    bool fourPlacesHaveDigit = false;  // a non-zero digit since the last 万 or 亿 position
     for (qsizetype i = 0; i < length; ++i) {
         const QChar c = digits[i];
         const int k = int(length - 1 - i);
@@ -125,12 +126,21 @@ QString DigitsToChinese(const QString &digits)
             text += QChar(DigitWords[d]);
             text += UnitOfPosition(k);
             groupHasDigit = true;
+            fourPlacesHaveDigit = true;
         } else if (k % 8 == 0 || (k % 8 == 4 && groupHasDigit)) {
             text += UnitOfPosition(k);
         }
         if (k % 8 == 0)
             groupHasDigit = false;
-        pendingZero = d == 0 && k % 4 != 0;
+        // A zero at a 万 or 亿 position joins with 零 only when its whole
+        // group of four places is zero: 一十万七千 keeps the short form, but
+        // 一亿零五千 and 五百三十四万亿零五千…万 need the 零 to show the gap.
+        if (k % 4 == 0) {
+            pendingZero = d == 0 && !fourPlacesHaveDigit;
+            fourPlacesHaveDigit = false;
+        } else {
+            pendingZero = d == 0;
+        }
     }
     return text.isEmpty() ? QString(QChar(DigitWords[0])) : text;
 }

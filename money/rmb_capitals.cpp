@@ -42,8 +42,9 @@ void AppendGroup(QString &text, qint64 n)
 }
 
 // 1 ≤ n < 10^16, split at 亿 and then at 万. After a group unit the next
-// group gets a 零 only when its 仟 place is zero: 壹拾万柒仟 (the bank's first
-// form), 壹佰万零壹佰, 壹亿零壹元.
+// group gets a 零 when its 仟 place is zero, or when a whole group of four
+// places between the two is zero: 壹拾万柒仟 (the bank's first form),
+// 壹佰万零壹佰, 壹亿零壹元, 伍佰叁拾肆万亿零伍仟叁佰捌拾肆万 (the 亿 group is zero).
 void AppendWholeNumber(QString &text, qint64 n)
 {
     struct Split { qint64 scale; QChar unit; qint64 leadingPlace; };
@@ -51,12 +52,14 @@ void AppendWholeNumber(QString &text, qint64 n)
     for (const Split &split : splits) {
         if (n < split.scale)
             continue;
-        AppendWholeNumber(text, n / split.scale);
+        const qint64 high = n / split.scale;
+        AppendWholeNumber(text, high);
         text += split.unit;
         const qint64 rest = n % split.scale;
         if (rest == 0)
             return;
-        if (rest < split.leadingPlace)
+        const bool zeroGroupBelowUnit = high % 10000 == 0;  // 万亿 with no 亿 group
+        if (rest < split.leadingPlace || zeroGroupBelowUnit)
             text += Digit(0);
         AppendWholeNumber(text, rest);
         return;
@@ -74,7 +77,7 @@ QString MoneyToRmbCapitals(const Money &amount)
         // The words form's message for an integer part it cannot write.
         return amount.sign() < 0 ? QStringLiteral("负输入含非数字字符!元") : QStringLiteral("输入含非数字字符!元");
     }
-    const qint64 allFen = qint64(fen.get_si());
+    const qint64 allFen = *Int64Value(fen);  // below 10^17: fits
     const qint64 yuan = allFen / 100;
     const qint64 jiao = allFen / 10 % 10;
     const qint64 fenDigit = allFen % 10;

@@ -1,7 +1,9 @@
 #include "money/money.h"
 #include "money/number_text.h"
 
+#include <QRandomGenerator>
 #include <QTest>
+#include <limits>
 
 using namespace pellumo;
 
@@ -36,6 +38,7 @@ private Q_SLOTS:
     void parseMoneySurvivesHugeTexts();
     void hostileTexts_data();
     void hostileTexts();
+    void wholeNumbersBeyond32Bits();
     void generalNumberText_data();
     void generalNumberText();
     void decimalText_data();
@@ -111,6 +114,11 @@ void MoneyTest::words_data()
     QTest::newRow("all nine places") << "123456789" << "一亿二千三百四十五万六千七百八十九元";
     QTest::newRow("wan yi") << "1e12" << "一万亿元";
     QTest::newRow("bai yi and five") << "20000000005" << "二百亿零五元";
+    // A whole zero group of four places between digits is joined by 零; a
+    // zero 万 or 亿 place alone is not (一十万七千).
+    QTest::newRow("yi, zero wan group, qian") << "100005000" << "一亿零五千元";
+    QTest::newRow("wan yi, zero yi group, wan") << "534000053849227" << "五百三十四万亿零五千三百八十四万九千二百二十七元";
+    QTest::newRow("zero wan place, qian") << "107000" << "一十万七千元";
     QTest::newRow("eleven nines") << "99999999999" << "九百九十九亿九千九百九十九万九千九百九十九元";
     QTest::newRow("negative") << "-3.2" << "负三元二角";
     QTest::newRow("negative below half a fen keeps its sign") << "-0.001" << "负零元";
@@ -332,6 +340,28 @@ void MoneyTest::decimalText()
     QFETCH(Money, value);
     QFETCH(QString, expected);
     QCOMPARE(DecimalText(value), expected);
+}
+
+// Counts wider than 32 bits stay exact where `long` is 32 bits (Windows):
+// every 64-bit value through ExactInteger and back, checked against its
+// decimal text, and the arithmetic of Money with such a count.
+void MoneyTest::wholeNumbersBeyond32Bits()
+{
+    QList<qint64> values = {0, 1, -1, 2147483647, 2147483648LL, -2147483649LL, 4294967296LL,
+                            99999999999999999LL, std::numeric_limits<qint64>::max(), std::numeric_limits<qint64>::min()};
+    QRandomGenerator random(20261208);
+    for (int i = 0; i < 1000; ++i)
+        values.append(qint64(random.generate64()));
+    for (const qint64 value : values) {
+        const mpz_class exact = ExactInteger(value);
+        QCOMPARE(QString::fromStdString(exact.get_str()), QString::number(value));
+        QCOMPARE(Int64Value(exact), std::optional<qint64>(value));
+        QVERIFY(Money(value).exact() == mpq_class(exact));
+        if (value > 0 && value < std::numeric_limits<qint64>::max())
+            QVERIFY(Money(value) + qint64(1) > value && Money(value) == value);
+    }
+    QCOMPARE(Int64Value(ExactInteger(std::numeric_limits<qint64>::max()) + 1), std::nullopt);
+    QCOMPARE(MoneyToFigures(Money::fraction(99999999999999999LL, 100)), QStringLiteral("999999999999999.99"));
 }
 
 QTEST_GUILESS_MAIN(MoneyTest)

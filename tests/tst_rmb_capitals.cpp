@@ -10,7 +10,7 @@ namespace {
 
 Money FromFen(qint64 fen)
 {
-    return Money::fraction(long(fen), 100);
+    return Money::fraction(fen, 100);
 }
 
 // Reads capitals back into fen, independently of how they are written: each
@@ -131,6 +131,11 @@ void RmbCapitalsTest::capitals_data()
     QTest::newRow("jiao zero, fen not") << "16409.02" << "壹万陆仟肆佰零玖元零贰分";
     QTest::newRow("jiao zero after a non-zero yuan digit") << "325.04" << "叁佰贰拾伍元零肆分";
     QTest::newRow("a typical total") << "21425.83" << "贰万壹仟肆佰贰拾伍元捌角叁分";
+    // A whole group of four zero places between two digits is a gap the
+    // 零 must show, after 亿 as after 万亿.
+    QTest::newRow("wan yi, zero yi group, then wan") << "534000053849227.92"
+        << "伍佰叁拾肆万亿零伍仟叁佰捌拾肆万玖仟贰佰贰拾柒元玖角贰分";
+    QTest::newRow("wan yi, zero yi and wan groups") << "1000000000005" << "壹万亿零伍元整";
     QTest::newRow("largest amount")
         << "999999999999999.99" << "玖佰玖拾玖万玖仟玖佰玖拾玖亿玖仟玖佰玖拾玖万玖仟玖佰玖拾玖元玖角玖分";
     // 108.625 → 10862.5 fen → 10863 fen, half away from zero.
