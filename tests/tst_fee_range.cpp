@@ -232,7 +232,7 @@ void FeeRangeTest::aroundEveryThreshold()
                                  + QString::number(thousandths % 1000).rightJustified(3, QLatin1Char('0'));
             const std::optional<Money> amount = ParseMoney(text);
             QVERIFY(amount.has_value());
-            QVERIFY(*amount == Money::fraction(long(thousandths), 1000));
+            QVERIFY(*amount == Money::fraction(thousandths, 1000));
             for (const FeeCase &c : Fees) {
                 const QString mismatch = Mismatch(c, *amount, thousandths);
                 if (!mismatch.isEmpty())

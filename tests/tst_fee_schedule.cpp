@@ -384,8 +384,9 @@ void FeeScheduleTest::generatedAmounts()
     // side, then 0.001 to about 10^9 yuan spread evenly over the orders of
     // magnitude, with up to three decimals.
     QList<Money> amounts;
-    for (const long threshold : {1000L, 10000L, 50000L, 100000L, 200000L, 500000L, 896000L, 1000000L, 2000000L,
-                                 5000000L, 10000000L, 20000000L, 111640000L})
+    // 64-bit: a threshold in thousandths passes 2^31, the top of Windows's long.
+    for (const qint64 threshold : {1000LL, 10000LL, 50000LL, 100000LL, 200000LL, 500000LL, 896000LL, 1000000LL,
+                                   2000000LL, 5000000LL, 10000000LL, 20000000LL, 111640000LL})
         amounts << Money::fraction(threshold * 1000 - 1, 1000) << Money(threshold) << Money::fraction(threshold * 1000 + 1, 1000);
     for (int i = 0; i < 3000; ++i) {
         const qint64 top = qint64(std::llround(std::pow(10.0, random.bounded(1, 13))));

@@ -51,9 +51,9 @@ ensure_deb_src() {
 fetch_sources() {
     mkdir -p "$work"
     (cd "$work" && [ -n "$(ls -d gmp-*/ 2>/dev/null)" ] || apt-get source -qq gmp)
-    (cd "$work" && [ -n "$(ls -d qtbase-*/ qt6-base-*/ 2>/dev/null)" ] || apt-get source -qq qt6-base)
+    (cd "$work" && [ -n "$(ls -d qt6-base-*/ 2>/dev/null)" ] || apt-get source -qq qt6-base)
     gmp_src=$(ls -d "$work"/gmp-*/ | head -1)
-    qt_src=$(ls -d "$work"/qtbase-*/ "$work"/qt6-base-*/ 2>/dev/null | head -1)
+    qt_src=$(ls -d "$work"/qt6-base-*/ | head -1)
     gmp_version=$(cd "$gmp_src" && dpkg-parsechangelog -S Version)
     qt_version=$(cd "$qt_src" && dpkg-parsechangelog -S Version)
 }
