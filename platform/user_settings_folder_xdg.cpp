@@ -1,4 +1,4 @@
-#include "platform/settings_location.h"
+#include "platform/user_settings_folder.h"
 
 #include <QStandardPaths>
 

@@ -1,4 +1,5 @@
 #include "platform/settings_location.h"
+#include "platform/user_settings_folder.h"
 #include "tests/test_files.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,12 @@
 #include "app/services/settings_files.h"
 
+#include "platform/user_settings_folder.h"
+
 #include <utility>
 
 namespace pellumo {
 
+// The user's folder is ~/.config/Pellumo/, on Windows %APPDATA%\Pellumo\.
 SettingsFiles::SettingsFiles(const QString &programFolder)
     : m_folders(FindSettingsFolders(programFolder, UserSettingsFolder()))
 {

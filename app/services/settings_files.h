@@ -17,9 +17,9 @@ class SettingsFiles
 {
 public:
     // The folders of this run, decided once here: programFolder (ending in a
-    // separator) is probed for writing, and the user's folder is
-    // UserSettingsFolder() (~/.config/Pellumo/, on Windows
-    // %APPDATA%\Pellumo\), created only when first written.
+    // separator) is probed for writing, and the user's folder is Qt's
+    // per-user settings folder for the application name
+    // (~/.config/Pellumo/ for "Pellumo"), created only when first written.
     explicit SettingsFiles(const QString &programFolder);
     // Folders decided elsewhere.
     explicit SettingsFiles(SettingsFolders folders);

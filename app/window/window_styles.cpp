@@ -110,6 +110,8 @@ StylesWhileBuilding::~StylesWhileBuilding()
     delete m_filter;  // removes itself from the application's filters
 }
 
+// Harmless on Windows, which has SimSun and SimHei: Qt tries a family's
+// substitutes only when the family itself is missing.
 void InstallFontSubstitutions()
 {
     // AR PL UMing has the metrics of 宋体 (13 px line spacing at 13 px); Noto

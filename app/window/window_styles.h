@@ -8,8 +8,7 @@ namespace pellumo {
 
 // Fonts the .ui files name that Linux does not have: 宋体 (SimSun)
 // and 黑体 (SimHei) are mapped to the installed CJK fonts. Call once, before
-// the first window is built. Harmless on Windows, which has both: Qt tries a
-// family's substitutes only when the family itself is missing.
+// the first window is built.
 void InstallFontSubstitutions();
 
 // Eight captions fit the window's 467 px only with less space beside each

@@ -33,7 +33,7 @@ runtime_dll() {  # the MinGW runtime DLL of that name, where the compiler has it
 
 rm -rf "$out"
 mkdir -p "$stage"/{platforms,styles,imageformats,tls,licenses,update-server}
-x86_64-w64-mingw32-strip -o "$stage/pellumo.exe" "$build/app/pellumo.exe"
+cp "$build/app/pellumo.exe" "$stage/"
 for library in Core Gui Widgets Network PrintSupport; do
     cp "$sdk/qt-win/bin/Qt6$library.dll" "$stage/"
 done
@@ -53,6 +53,10 @@ if [ -d "$sdk/qt-win/plugins/printsupport" ]; then
     mkdir -p "$stage/printsupport"
     cp "$sdk/qt-win/plugins/printsupport/"*.dll "$stage/printsupport/"
 fi
+
+# The SDK's DLLs keep their debugging sections, which nobody reads on a
+# court's PC and which would double the installer.
+find "$stage" \( -iname '*.exe' -o -iname '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 
 # Every DLL imported anywhere is in the stage or is one of Windows's own:
 # one Wine implements, or an API set (api-ms-win-*), which the Windows
