@@ -162,6 +162,20 @@ QString CheckDay(const QDate &day, const QString &field)
     return problem.isEmpty() ? QString() : field + QStringLiteral("：") + problem;
 }
 
+// Why the row is refused, to follow its name: "起日不是…", "止日…早于起日…".
+QString CheckNotCountedRow(const NotCounted &row, const QDate &filed)
+{
+    if (const QString e = CaseDayProblem(row.first); !e.isEmpty())
+        return QStringLiteral("起日") + e;
+    if (const QString e = CaseDayProblem(row.last); !e.isEmpty())
+        return QStringLiteral("止日") + e;
+    if (row.last < row.first)
+        return QStringLiteral("止日%1早于起日%2").arg(CaseDayText(row.last), CaseDayText(row.first));
+    if (row.first < filed)
+        return QStringLiteral("起日%1早于立案日%2").arg(CaseDayText(row.first), CaseDayText(filed));
+    return {};
+}
+
 QString CheckInput(const TrialPeriodCase &c, const ProcedureRule &rule)
 {
     QString error = CheckDay(c.filed, QStringLiteral("立案日"));
@@ -170,16 +184,8 @@ QString CheckInput(const TrialPeriodCase &c, const ProcedureRule &rule)
     if (!error.isEmpty())
         return error;
     for (int i = 0; i < c.notCounted.size(); ++i) {
-        const NotCounted &row = c.notCounted[i];
-        const QString name = QStringLiteral("不计入审限期间第%1行").arg(i + 1);
-        if (const QString e = CheckDay(row.first, name + QStringLiteral("起日")); !e.isEmpty())
-            return e;
-        if (const QString e = CheckDay(row.last, name + QStringLiteral("止日")); !e.isEmpty())
-            return e;
-        if (row.last < row.first)
-            return name + QStringLiteral("：止日%1早于起日%2").arg(CaseDayText(row.last), CaseDayText(row.first));
-        if (row.first < c.filed)
-            return name + QStringLiteral("：起日%1早于立案日%2").arg(CaseDayText(row.first), CaseDayText(c.filed));
+        if (const QString e = CheckNotCountedRow(c.notCounted[i], c.filed); !e.isEmpty())
+            return QStringLiteral("不计入审限期间第%1行：").arg(i + 1) + e;
     }
     for (int i = 0; i < c.extensions.size(); ++i) {
         const Extension &row = c.extensions[i];

@@ -222,6 +222,9 @@ void TrialPeriodTest::refused_data()
     QTest::newRow("a not-counted last day before its first")
         << Case(P::CivilOrdinary, mid, {Off({2025, 4, 1}, {2025, 4, 2}), Off({2025, 5, 10}, {2025, 5, 1})})
         << "不计入审限期间第2行：止日2025年5月1日早于起日2025年5月10日";
+    QTest::newRow("a not-counted day after 9999")
+        << Case(P::CivilOrdinary, mid, {Off({2025, 4, 1}, QDate(10000, 1, 1))})
+        << u"不计入审限期间第1行：止日不是1900年1月1日至9999年12月31日之间的日期"_s;
     QTest::newRow("a not-counted interval before 立案")
         << Case(P::CivilOrdinary, mid, {Off({2025, 3, 13}, {2025, 3, 20})})
         << "不计入审限期间第1行：起日2025年3月13日早于立案日2025年3月14日";
