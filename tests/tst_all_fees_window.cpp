@@ -201,7 +201,7 @@ void AllFeesWindowTest::sheetOfTheFee()
     // The lines that quote an article carry no amount; the halving says it
     // deducts, and what is due after each step stands beside it.
     QCOMPARE(amounts, (QStringList{QString(), QStringLiteral("50.00元"), QStringLiteral("2250.00元"), QString(),
-                                   QStringLiteral("减去1150.00元")}));
+                                   QStringLiteral("减 1150.00元")}));
     QCOMPARE(due, (QStringList{QString(), QStringLiteral("50.00元"), QStringLiteral("2300.00元"), QString(),
                                QStringLiteral("1150.00元")}));
     QCOMPARE(sheet.legalBasis,

@@ -14,7 +14,8 @@ QString Yuan(const Money &amount)
 
 QString SignedStepText(const Money &amount)
 {
-    return amount < 0 ? QStringLiteral("减去") + Yuan(-amount) : Yuan(amount);
+    // "减 " and figures keep to one line in the sheet's narrow column.
+    return amount < 0 ? QStringLiteral("减 ") + Yuan(-amount) : Yuan(amount);
 }
 
 QString KindText(FeeKind kind)
@@ -76,7 +77,7 @@ CalculationSheet FeeCalculationSheet(const FeeCalculation &calculation, const QD
         sheet.inputs << SheetLine{FeeKindAmountLabel(calculation.kind), Yuan(*calculation.amount)};
 
     // A step's own amount says whether it adds or deducts, and the running
-    // total what is due after it: a halving reads "减去7955.56元" and
+    // total what is due after it: a halving reads "减 7955.56元" and
     // "7955.56元" due, never a bare minus beside the formula's result.
     SheetTable steps;
     steps.caption = QStringLiteral("计算过程");
