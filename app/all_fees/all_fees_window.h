@@ -56,6 +56,7 @@ private:
     void localStandardsDialogAccepted();
 
     void fillKindList();
+    void shareWidthWithKindList();
     void enableForKind();
     void recalculate();
     void showFee(const std::optional<Money> &amount);

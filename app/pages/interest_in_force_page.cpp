@@ -7,6 +7,7 @@
 #include "app/services/result_clipboard.h"
 #include "app/services/settings_files.h"
 #include "app/widgets/amount_fields.h"
+#include "app/widgets/rejected_input_hint.h"
 #include "app/widgets/result_memo.h"
 #include "app/window/window_styles.h"
 #include "dates/official_calendar_update.h"
@@ -65,6 +66,8 @@ InterestInForcePage::InterestInForcePage(const PageServices &services, QWidget *
     SetUpResultMemo(m_ui->MemoSegments);
     m_ui->EditPrincipal->setValidator(new QRegularExpressionValidator(PrincipalPattern, m_ui->EditPrincipal));
     m_ui->EditMultiplier->setValidator(new QRegularExpressionValidator(MultiplierPattern, m_ui->EditMultiplier));
+    ExplainRejectedInput(m_ui->EditPrincipal, FieldTakes::Amount);
+    ExplainRejectedInput(m_ui->EditMultiplier, FieldTakes::Multiplier);
     // Until there is a result to copy or print, the buttons read as disabled.
     for (QToolButton *button : {m_ui->SpeedButtonCopy, m_ui->SpeedButtonPrint, m_ui->SpeedButtonExportPdf}) {
         QPalette colours = button->palette();
