@@ -56,8 +56,6 @@ AllFeesWindow::AllFeesWindow(const PageServices &services, FeeKind initialKind, 
     fillKindList();
 
     OpenWithinScreen(this, size());
-    layout()->activate();  // the splitter's width, before the window is shown
-    shareWidthWithKindList();
 
     m_localStandardsDialog = new LocalStandardsDialog(services.settingsFiles, services.messageBoxes, this);
 
@@ -77,6 +75,16 @@ AllFeesWindow::AllFeesWindow(const PageServices &services, FeeKind initialKind, 
 }
 
 AllFeesWindow::~AllFeesWindow() = default;
+
+// The splitter has its width once the window is laid out for its first showing.
+void AllFeesWindow::showEvent(QShowEvent *event)
+{
+    Page::showEvent(event);
+    if (!m_widthShared) {
+        m_widthShared = true;
+        shareWidthWithKindList();
+    }
+}
 
 void AllFeesWindow::fillKindList()
 {
@@ -101,16 +109,18 @@ void AllFeesWindow::fillKindList()
 }
 
 // The kind list as wide as its names and articles where the window has room
-// for them beside the calculation, else its share of the splitter; a list
+// for them beside the calculation, which takes at least half; a list
 // narrower than its columns scrolls sideways.
 void AllFeesWindow::shareWidthWithKindList()
 {
     QTreeWidget *list = m_ui->kindList;
     const int wholeList = list->columnWidth(0) + list->columnWidth(1) + 2 * list->frameWidth() +
                           list->verticalScrollBar()->sizeHint().width();
-    const int calculation = m_ui->calculationPane->minimumSizeHint().width();
     const int room = m_ui->splitter->width() - m_ui->splitter->handleWidth();
-    const int kinds = std::clamp(room - calculation, room / 3, std::max(room / 3, wholeList));
+    const int calculation = std::max(m_ui->calculationPane->sizeHint().width() +
+                                         m_ui->calculationScroll->verticalScrollBar()->sizeHint().width(),
+                                     room / 2);
+    const int kinds = std::min(room - calculation, wholeList);
     m_ui->splitter->setSizes({kinds, room - kinds});
     m_ui->splitter->setStretchFactor(1, 1);
 }

@@ -46,6 +46,9 @@ Q_SIGNALS:
     // After a save in the dialog 本地收费标准, which also writes the base amounts of setjs.rar.
     void localStandardsSaved();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void kindListCurrentItemChanged();
     void amountEditChange();
@@ -67,6 +70,7 @@ private:
     FeeKind m_kind = FeeKind::Property;
     std::optional<FeeCalculation> m_shown;
     LocalStandardsDialog *m_localStandardsDialog = nullptr;
+    bool m_widthShared = false;
 };
 
 // The button 全部收费项目… of a fee page: one window per page, built at the

@@ -92,20 +92,22 @@ void SetUpTable(QTableView *view, const QStringList &samples, int stretching, bo
     rows->setDefaultSectionSize(metrics.height() + metrics.height() / 2 + 4);
     const int frame = 2 * view->frameWidth();
     const int scrollBar = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
-    view->setMinimumHeight(header->sizeHint().height() + 4 * rows->defaultSectionSize() + scrollBar + frame);
+    // A table cut to its columns' width has no horizontal scroll bar under its rows.
+    const int sideways = wholeColumns ? 0 : scrollBar;
+    view->setMinimumHeight(header->sizeHint().height() + 4 * rows->defaultSectionSize() + sideways + frame);
     if (wholeColumns) {
         const int numbers = rows->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 8;
         view->setMinimumWidth(columnsWidth + numbers + scrollBar + frame);
     }
 }
 
-// The width a row of boxes needs side by side.
+// The width a row of boxes needs side by side, each as wide as it asks to be.
 int WidthSideBySide(const QBoxLayout *row)
 {
     int width = row->contentsMargins().left() + row->contentsMargins().right();
     for (int i = 0; i < row->count(); ++i) {
         if (const QWidget *widget = row->itemAt(i)->widget())
-            width += widget->minimumSizeHint().width() + (i > 0 ? row->spacing() : 0);
+            width += widget->sizeHint().width() + (i > 0 ? row->spacing() : 0);
     }
     return width;
 }
@@ -168,7 +170,6 @@ ExecutionLedgerWindow::ExecutionLedgerWindow(const PageServices &services, RateH
     total.setBold(true);
     m_ui->LabelOwedTotal->setFont(total);
     m_ui->LabelOwedCapitals->setFont(total);
-    m_ui->LabelOwedCapitals->setWordWrap(true);  // a long amount in capitals on a narrow window
 
     // A new case: today, and one principal due today for the user to fill in.
     const QDate today = QDate::currentDate();
@@ -396,10 +397,12 @@ void ExecutionLedgerWindow::stackRowsWhenNarrow(int room)
 }
 
 // The owed amounts in a row of five, or in two columns beside a narrow
-// window's stacked tables; the total and its capitals below them.
+// window's stacked tables; the total and its capitals below them, the
+// capitals wrapped when narrow.
 void ExecutionLedgerWindow::arrangeOwed(int columns)
 {
     QGridLayout *grid = m_ui->OwedLayout;
+    m_ui->LabelOwedCapitals->setWordWrap(columns <= 2);
     const QList<QLabel *> parts = {m_ui->LabelOwedCosts, m_ui->LabelOwedGeneralInterest, m_ui->LabelOwedPrincipal,
                                    m_ui->LabelOwedDoubled, m_ui->LabelSurplus};
     for (QLabel *label : parts + QList<QLabel *>{m_ui->LabelOwedTotal, m_ui->LabelOwedCapitals})
