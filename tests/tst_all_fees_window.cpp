@@ -8,7 +8,9 @@
 #include "app/pages/application_fee_page.h"
 #include "fees/base_amounts.h"
 #include "fees/local_standards.h"
+#include "app/widgets/rejected_input_hint.h"
 #include "tests/page_harness.h"
+#include "tests/refused_keys.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -97,6 +99,7 @@ private Q_SLOTS:
     void baseAmountsAreOneSettingWithTheAcceptancePage();
     void dialogSaves_data();
     void dialogSaves();
+    void dialogFieldRefusesWithHint();
 };
 
 // A kind with neither amount nor reductions disables both; a heading chooses nothing.
@@ -334,6 +337,22 @@ void AllFeesWindowTest::dialogSaves()
         QCOMPARE(ReadBytes(setbz), file);
         QVERIFY(!QFile::exists(window.filePath(QStringLiteral("setjs.rar"))));
     }
+}
+
+// Whole yuan only: the letter is refused with the tooltip, and the saved
+// amount is the one the field holds.
+void AllFeesWindowTest::dialogFieldRefusesWithHint()
+{
+    Window window;
+    window.start(FeeKind::OtherNonProperty);
+    LocalStandardsDialog *dialog = window.localStandards();
+    auto *field = FindControl<QLineEdit>(dialog, QStringLiteral("otherNonPropertyEdit"));
+    field->setFocus();
+    const QString failure = TypeWatchingHint(field, QStringLiteral("8.0"), 1, FieldTakes::WholeYuan);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QCOMPARE(field->text(), QStringLiteral("80"));
+    Save(dialog);
+    QCOMPARE(window.fee(), QStringLiteral("80.00元"));
 }
 
 QTEST_MAIN(AllFeesWindowTest)

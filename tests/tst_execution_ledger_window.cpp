@@ -6,7 +6,9 @@
 #include "app/ledger/execution_ledger_window.h"
 #include "app/pages/interest_in_force_page.h"
 #include "interest/execution_case_file.h"
+#include "app/widgets/rejected_input_hint.h"
 #include "tests/page_harness.h"
+#include "tests/refused_keys.h"
 #include "tests/test_files.h"
 
 #include <QClipboard>
@@ -120,10 +122,22 @@ struct Window {
 };
 
 using Edit = std::function<void(Window &)>;
+// Opens the field or cell editor to type into.
+using Field = std::function<QWidget *(Window &)>;
+// What the field or cell holds.
+using Held = std::function<QString(Window &)>;
+
+QString CellText(Window &w, const char *table, int row, int column)
+{
+    const QAbstractItemModel *model = w.control<QTableView>(table)->model();
+    return model->index(row, column).data().toString();
+}
 
 } // namespace
 
 Q_DECLARE_METATYPE(Edit)
+Q_DECLARE_METATYPE(Field)
+Q_DECLARE_METATYPE(Held)
 
 class ExecutionLedgerWindowTest : public QObject
 {
@@ -136,6 +150,8 @@ private Q_SLOTS:
     void rowsAddedAndRemoved_data();
     void rowsAddedAndRemoved();
     void badInputNamesTheRow();
+    void refusedKeyShowsWhatTheFieldTakes_data();
+    void refusedKeyShowsWhatTheFieldTakes();
     void copyPutsWholeCalculationOnClipboard();
     void saveAndOpenThroughTheDialogs();
     void fileThatFailsChangesNothing_data();
@@ -280,6 +296,73 @@ void ExecutionLedgerWindowTest::badInputNamesTheRow()
         QVERIFY(!w.control<QPushButton>(button)->isEnabled());
     w.typeIntoCell("TableCredits", 1, 1, QStringLiteral("1000"));
     QVERIFY2(w.showsResult(), qPrintable(w.message()));
+}
+
+// One row per kind of field or cell: the refused key shows the tooltip at
+// once, the field holds what was accepted, and the total is that of what it
+// holds. A credit of the calculation day moves the total by its amount
+// alone; a new row of principal 123 due 2024-12-31 (the row above it) makes
+// 100123: general 1001.23 and doubled 1051.2915 to 03-01, the credit leaves
+// 53424.23, then 267.12115 and 280.4772075 to 03-31: 55023.12 owed.
+void ExecutionLedgerWindowTest::refusedKeyShowsWhatTheFieldTakes_data()
+{
+    QTest::addColumn<Field>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("firstRefused");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<Held>("held");
+    QTest::addColumn<QString>("heldText");
+    QTest::addColumn<QString>("total");
+    const auto newRowCell = [](const char *table, int column) {
+        return [table, column](Window &w) {
+            w.keyOnTable(table, 0, Qt::Key_Insert);
+            return w.keyOnTable(table, 1, Qt::Key_F2, column);
+        };
+    };
+    const auto cell = [](const char *table, int row, int column) {
+        return [table, row, column](Window &w) { return CellText(w, table, row, column); };
+    };
+    const auto field = [](const char *name) { return [name](Window &w) { return w.control<QWidget>(name); }; };
+    const auto lineText = [](const char *name) { return [name](Window &w) { return w.control<QLineEdit>(name)->text(); }; };
+    QTest::newRow("credit amount, minus") << Field(newRowCell("TableCredits", 1)) << QStringLiteral("-500") << 0
+                                          << FieldTakes::Amount << Held(cell("TableCredits", 1, 1))
+                                          << QStringLiteral("500.00") << QStringLiteral("合计尚欠：54396.33元");
+    QTest::newRow("debt amount, letter") << Field(newRowCell("TableItems", 1)) << QStringLiteral("12a3") << 2
+                                         << FieldTakes::Amount << Held(cell("TableItems", 1, 1))
+                                         << QStringLiteral("123.00") << QStringLiteral("合计尚欠：55023.12元");
+    QTest::newRow("credit day, letter")
+        << Field([](Window &w) { return w.keyOnTable("TableCredits", 0, Qt::Key_F2, 0); }) << QStringLiteral("x")
+        << 0 << FieldTakes::Day << Held(cell("TableCredits", 0, 0)) << QStringLiteral("2025-03-01") << OneCreditCaseTotal;
+    QTest::newRow("calculation day, letter") << Field(field("DateEditCalculationDay")) << QStringLiteral("x") << 0
+                                             << FieldTakes::Day << Held([](Window &w) {
+                                                    return w.control<QDateEdit>("DateEditCalculationDay")->text();
+                                                }) << QStringLiteral("2025-03-31") << OneCreditCaseTotal;
+    QTest::newRow("fixed rate, percent sign") << Field(field("EditFixedRate")) << QStringLiteral("6%") << 1
+                                              << FieldTakes::AnnualRate << Held(lineText("EditFixedRate"))
+                                              << QStringLiteral("6") << OneCreditCaseTotal;
+    QTest::newRow("multiplier, minus") << Field(field("EditMultiplier")) << QStringLiteral("-1") << 0
+                                       << FieldTakes::Multiplier << Held(lineText("EditMultiplier"))
+                                       << QStringLiteral("1") << OneCreditCaseTotal;
+}
+
+void ExecutionLedgerWindowTest::refusedKeyShowsWhatTheFieldTakes()
+{
+    QFETCH(Field, field);
+    QFETCH(QString, typed);
+    QFETCH(int, firstRefused);
+    QFETCH(QString, hint);
+    QFETCH(Held, held);
+    Window w;
+    QWidget *editor = field(w);
+    QVERIFY(editor);
+    editor->setFocus();
+    const QString failure = TypeWatchingHint(editor, typed, firstRefused, hint);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();  // the view commits through a queued call
+    QTEST(held(w), "heldText");
+    QVERIFY2(w.showsResult(), qPrintable(w.message()));
+    QTEST(w.total(), "total");
 }
 
 void ExecutionLedgerWindowTest::copyPutsWholeCalculationOnClipboard()

@@ -9,7 +9,9 @@
 #include "app/printing/case_details_dialog.h"
 #include "interest/rate_history.h"
 #include "tests/modal_dialog.h"
+#include "app/widgets/rejected_input_hint.h"
 #include "tests/page_harness.h"
+#include "tests/refused_keys.h"
 #include "tests/pdf_text.h"
 #include "tests/test_files.h"
 
@@ -108,6 +110,8 @@ private Q_SLOTS:
     void contractTermsRecalculate();
     void unfinishedTextKeepsResults_data();
     void unfinishedTextKeepsResults();
+    void refusedKeyShowsWhatTheFieldTakes_data();
+    void refusedKeyShowsWhatTheFieldTakes();
     void doubledInterestHidesRateChoices();
     void copyPutsWholeCalculationOnClipboard();
     void exportedSheetHoldsTheWholeCalculation();
@@ -233,6 +237,36 @@ void InterestInForcePageTest::contractTermsRecalculate()
     QFETCH(QString, textSays);
     page.copy->click();
     QVERIFY2(QGuiApplication::clipboard()->text().contains(textSays), qPrintable(QGuiApplication::clipboard()->text()));
+// The minus is refused with the tooltip, and the page computes with what the
+// field then holds: 18000 for ten days at 6.00%, or the 60.00 doubled.
+void InterestInForcePageTest::refusedKeyShowsWhatTheFieldTakes_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("held");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("principal") << "EditPrincipal" << QStringLiteral("-18000") << FieldTakes::Amount
+                               << QStringLiteral("18000") << TotalPrefix + QLatin1String("30.00");
+    QTest::newRow("multiplier") << "EditMultiplier" << QStringLiteral("-2") << FieldTakes::Multiplier
+                                << QStringLiteral("2") << TotalPrefix + QLatin1String("120.00");
+}
+
+void InterestInForcePageTest::refusedKeyShowsWhatTheFieldTakes()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, hint);
+    PageFixture<InterestInForcePage> fixture;
+    fixture.open();
+    Controls page(fixture);
+    page.fillTenDaysOf2013();
+    auto *edit = fixture.control<QLineEdit>(field);
+    edit->setFocus();
+    const QString failure = TypeWatchingHint(edit, typed, 0, hint);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QTEST(edit->text(), "held");
+    QTEST(FirstLine(page.memo), "firstLine");
 }
 
 void InterestInForcePageTest::unfinishedTextKeepsResults_data()

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -35,6 +37,8 @@ private Q_SLOTS:
     void startState_data();
     void startState();
     void frame();
+    void tabRowFitsWiderFonts_data();
+    void tabRowFitsWiderFonts();
     void activationRunsOnce();
     void hiddenPagesWaitForTheFirstPaint();
     void tabChosenBeforeThePaintShowsItsPage();
@@ -101,6 +105,40 @@ void MainWindowTest::frame()
     QVERIFY(dialog->isHidden());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("起算基数设定"));
     QCOMPARE(dialog->size(), QSize(318, 219));
+}
+
+// Another CJK font as the application's, its characters made wider than the
+// substitute of 宋体 by letter spacing, as other systems' substitutes are
+// (the spacing carries into the tabs' font): every tab in the row of the
+// window's width, each caption whole, no scroll arrows.
+void MainWindowTest::tabRowFitsWiderFonts_data()
+{
+    QTest::addColumn<qreal>("widerBy");  // pixels a character
+    QTest::newRow("as wide as 宋体") << 0.0;
+    QTest::newRow("a pixel wider") << 1.0;
+    QTest::newRow("three pixels wider") << 3.0;
+    QTest::newRow("six pixels wider: a smaller font") << 6.0;
+}
+
+void MainWindowTest::tabRowFitsWiderFonts()
+{
+    QFETCH(qreal, widerBy);
+    const QFont systemFont = QApplication::font();
+    QFont wide(QStringLiteral("WenQuanYi Micro Hei"));
+    wide.setLetterSpacing(QFont::AbsoluteSpacing, widerBy);
+    QApplication::setFont(wide);
+    const auto restore = qScopeGuard([&] { QApplication::setFont(systemFont); });
+    WindowFixture fixture;
+    TForm1 &window = fixture.open();
+    QCOMPARE(window.width(), 467);
+    auto *pages = fixture.control<QTabWidget>(QStringLiteral("PageControl1"));
+    const QTabBar *bar = pages->tabBar();
+    for (int i = 0; i < bar->count(); ++i)
+        QVERIFY2(bar->tabRect(i).width() > bar->fontMetrics().horizontalAdvance(bar->tabText(i)),
+                 qPrintable(bar->tabText(i)));
+    QVERIFY(bar->tabRect(bar->count() - 1).right() < pages->width());
+    for (const QToolButton *arrow : bar->findChildren<QToolButton *>())
+        QVERIFY(!arrow->isVisible());
 }
 
 // The pages behind the other tabs do not delay the first paint.

@@ -6,15 +6,16 @@
 #include "app/printing/sheet_actions.h"
 #include "app/services/result_clipboard.h"
 #include "app/widgets/amount_fields.h"
+#include "app/widgets/screen_fit.h"
 #include "app/window/window_styles.h"
 #include "fees/amount_reading.h"
 #include "money/unfinished_money_text.h"
 #include "ui_all_fees_window.h"
 
 #include <QDate>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QScrollBar>
+#include <QSplitter>
+#include <algorithm>
 #include <QStyledItemDelegate>
 
 namespace pellumo {
@@ -54,9 +55,7 @@ AllFeesWindow::AllFeesWindow(const PageServices &services, FeeKind initialKind, 
     KeepUnselectedOnFocus(m_ui->amountEdit);
     fillKindList();
 
-    // The opening size, within the screen the window opens on.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        resize(size().boundedTo(screen->availableSize() * 9 / 10));
+    OpenWithinScreen(this, size());
 
     m_localStandardsDialog = new LocalStandardsDialog(services.settingsFiles, services.messageBoxes, this);
 
@@ -76,6 +75,16 @@ AllFeesWindow::AllFeesWindow(const PageServices &services, FeeKind initialKind, 
 }
 
 AllFeesWindow::~AllFeesWindow() = default;
+
+// The splitter has its width once the window is laid out for its first showing.
+void AllFeesWindow::showEvent(QShowEvent *event)
+{
+    Page::showEvent(event);
+    if (!m_widthShared) {
+        m_widthShared = true;
+        shareWidthWithKindList();
+    }
+}
 
 void AllFeesWindow::fillKindList()
 {
@@ -97,10 +106,23 @@ void AllFeesWindow::fillKindList()
     list->expandAll();
     list->resizeColumnToContents(0);
     list->resizeColumnToContents(1);
-    // Wide enough for every name and article without a horizontal scroll bar.
-    const int frame = 2 * list->frameWidth();
-    list->setMinimumWidth(list->columnWidth(0) + list->columnWidth(1) + frame +
-                          list->verticalScrollBar()->sizeHint().width());
+}
+
+// The kind list as wide as its names and articles where the window has room
+// for them beside the calculation, which takes at least half; a list
+// narrower than its columns scrolls sideways.
+void AllFeesWindow::shareWidthWithKindList()
+{
+    QTreeWidget *list = m_ui->kindList;
+    const int wholeList = list->columnWidth(0) + list->columnWidth(1) + 2 * list->frameWidth() +
+                          list->verticalScrollBar()->sizeHint().width();
+    const int room = m_ui->splitter->width() - m_ui->splitter->handleWidth();
+    const int calculation = std::max(m_ui->calculationPane->sizeHint().width() +
+                                         m_ui->calculationScroll->verticalScrollBar()->sizeHint().width(),
+                                     room / 2);
+    const int kinds = std::min(room - calculation, wholeList);
+    m_ui->splitter->setSizes({kinds, room - kinds});
+    m_ui->splitter->setStretchFactor(1, 1);
 }
 
 void AllFeesWindow::selectKind(FeeKind kind)

@@ -46,6 +46,9 @@ Q_SIGNALS:
     // After a save in the dialog 本地收费标准, which also writes the base amounts of setjs.rar.
     void localStandardsSaved();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void kindListCurrentItemChanged();
     void amountEditChange();
@@ -56,6 +59,7 @@ private:
     void localStandardsDialogAccepted();
 
     void fillKindList();
+    void shareWidthWithKindList();
     void enableForKind();
     void recalculate();
     void showFee(const std::optional<Money> &amount);
@@ -66,6 +70,7 @@ private:
     FeeKind m_kind = FeeKind::Property;
     std::optional<FeeCalculation> m_shown;
     LocalStandardsDialog *m_localStandardsDialog = nullptr;
+    bool m_widthShared = false;
 };
 
 // The button 全部收费项目… of a fee page: one window per page, built at the

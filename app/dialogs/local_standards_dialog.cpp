@@ -3,6 +3,8 @@
 #include "app/dialogs/base_amount_dialog.h"
 #include "app/services/message_boxes.h"
 #include "app/services/settings_files.h"
+#include "app/widgets/rejected_input_hint.h"
+#include "app/widgets/screen_fit.h"
 #include "app/window/window_styles.h"
 #include "fees/base_amounts.h"
 #include "fees/local_standards.h"
@@ -10,6 +12,8 @@
 #include "ui_local_standards_dialog.h"
 
 #include <QFileInfo>
+#include <QRegularExpressionValidator>
+#include <QStyle>
 #include <algorithm>
 
 namespace pellumo {
@@ -62,9 +66,22 @@ LocalStandardsDialog::LocalStandardsDialog(const SettingsFiles *settingsFiles, M
         row.range->setText(QStringLiteral("法定幅度：") + LocalStandardRangeText(row.field));
         nameWidth = std::max(nameWidth, row.name->sizeHint().width());
     }
-    // The fields of both groups in one column.
-    for (const Row &row : m_rows)
+    // The fields of both groups in one column; each takes whole yuan (its
+    // length limit of six digits is set in the .ui file).
+    const QRegularExpression wholeYuan(QStringLiteral("\\d*"));
+    for (const Row &row : m_rows) {
         row.name->setMinimumWidth(nameWidth);
+        row.edit->setValidator(new QRegularExpressionValidator(wholeYuan, row.edit));
+        ExplainRejectedInput(row.edit, FieldTakes::WholeYuan);
+    }
+    // Large enough to show every row whole where the screen has room; else the rows scroll.
+    const QMargins margins = m_ui->dialogLayout->contentsMargins();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const QSize whole = m_ui->standardsPane->sizeHint() +
+                        QSize(margins.left() + margins.right() + scrollBar,
+                              margins.top() + margins.bottom() + m_ui->dialogLayout->spacing() +
+                                  m_ui->buttonRow->sizeHint().height());
+    SizeWithinScreen(this, size().expandedTo(whole));
     connect(m_ui->saveButton, &QPushButton::clicked, this, &LocalStandardsDialog::saveButtonClick);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_ui->lowerBoundsButton, &QPushButton::clicked, this,

@@ -1,5 +1,6 @@
 #include "app/ledger/case_table_models.h"
 
+#include "app/widgets/rejected_input_hint.h"
 #include "interest/execution_case_file.h"
 #include "interest/execution_ledger_text.h"
 
@@ -60,6 +61,7 @@ public:
         editor->setDisplayFormat(DayFormat);
         editor->setCalendarPopup(true);
         editor->setDateRange(FirstOffered, LastOffered);
+        ExplainRejectedInput(editor, FieldTakes::Day);
         return editor;
     }
 };
@@ -100,6 +102,7 @@ public:
         auto *editor = new QLineEdit(parent);
         editor->setValidator(new QRegularExpressionValidator(AmountPattern, editor));
         editor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        ExplainRejectedInput(editor, FieldTakes::Amount);
         return editor;
     }
 };

@@ -8,6 +8,8 @@
 #include "app/services/message_boxes.h"
 #include "app/services/result_clipboard.h"
 #include "app/services/settings_files.h"
+#include "app/widgets/rejected_input_hint.h"
+#include "app/widgets/screen_fit.h"
 #include "interest/execution_ledger_text.h"
 #include "interest/interest_wording.h"
 #include "interest/rate_history_file.h"
@@ -21,9 +23,10 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QResizeEvent>
 #include <QRegularExpressionValidator>
-#include <QScreen>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 namespace pellumo {
@@ -36,19 +39,6 @@ const QString FolderFileName = QStringLiteral("ledger_folder.txt");
 const QRegularExpression RatePattern(QStringLiteral("\\d{0,3}(\\.\\d{0,4})?"));
 const QDate FirstOffered(1900, 1, 1);
 const QDate LastOffered(9999, 12, 31);
-
-// What a clerk sees whole on a 1366×768 screen, title bar and task bar
-// included. On a smaller screen (or at a larger scale) the window fits the
-// screen and its content scrolls.
-QSize OpeningSize(const QWidget *window)
-{
-    const QSize wanted(1320, 690);
-    const QScreen *screen = window->screen();
-    if (!screen)
-        return wanted;
-    const QSize room = screen->availableGeometry().size() - QSize(24, 72);
-    return wanted.boundedTo(room);
-}
 
 // A positive decimal the field holds in full; nothing for "", "." or 0.
 std::optional<Money> NumberIn(const QString &text, bool zeroAllowed)
@@ -80,22 +70,48 @@ QString FileNameOf(const QString &caseNumber)
 }
 
 // Each column as wide as its header or its widest sample, whichever is
-// wider, in the view's font; the stretching column takes the rest.
-void SetUpTable(QTableView *view, const QStringList &samples, int stretching)
+// wider, in the view's font; the stretching column takes the rest. The view
+// is never lower than four rows and, where `wholeColumns`, never narrower
+// than its columns, so that no amount or day is cut (the window scrolls
+// instead).
+void SetUpTable(QTableView *view, const QStringList &samples, int stretching, bool wholeColumns)
 {
     const QFontMetrics metrics(view->font());
     QHeaderView *header = view->horizontalHeader();
     const QAbstractItemModel *model = view->model();
+    int columnsWidth = 0;
     for (int column = 0; column < model->columnCount(); ++column) {
         const QString title = model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         const int width = std::max(metrics.horizontalAdvance(title), metrics.horizontalAdvance(samples.value(column)));
         header->resizeSection(column, width + metrics.horizontalAdvance(QStringLiteral("00")));
+        columnsWidth += header->sectionSize(column);
         if (column == stretching)
             header->setSectionResizeMode(column, QHeaderView::Stretch);
     }
     header->setHighlightSections(false);
-    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view->verticalHeader()->setDefaultSectionSize(metrics.height() + metrics.height() / 2 + 4);
+    QHeaderView *rows = view->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(metrics.height() + metrics.height() / 2 + 4);
+    const int frame = 2 * view->frameWidth();
+    const int scrollBar = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    // A table cut to its columns' width has no horizontal scroll bar under its rows.
+    const int sideways = wholeColumns ? 0 : scrollBar;
+    view->setMinimumHeight(header->sizeHint().height() + 4 * rows->defaultSectionSize() + sideways + frame);
+    if (wholeColumns) {
+        const int numbers = rows->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 8;
+        view->setMinimumWidth(columnsWidth + numbers + scrollBar + frame);
+    }
+}
+
+// The width a row of boxes needs side by side, each as wide as it asks to be.
+int WidthSideBySide(const QBoxLayout *row)
+{
+    int width = row->contentsMargins().left() + row->contentsMargins().right();
+    for (int i = 0; i < row->count(); ++i) {
+        if (const QWidget *widget = row->itemAt(i)->widget())
+            width += widget->sizeHint().width() + (i > 0 ? row->spacing() : 0);
+    }
+    return width;
 }
 
 } // namespace
@@ -124,24 +140,32 @@ ExecutionLedgerWindow::ExecutionLedgerWindow(const PageServices &services, RateH
     const QString amount = QStringLiteral("9999999.00");
     const QString day = QStringLiteral("0000-00-00");
     const QString dayField = day + QStringLiteral(" ▾▾");
-    SetUpTable(m_ui->TableItems, {QString(), amount, QStringLiteral("鉴定费、公告费 ▾"), dayField}, DebtItemsModel::Name);
-    SetUpTable(m_ui->TableCredits, {dayField, amount}, CreditsModel::Amount);
-    SetUpTable(m_ui->TableExcluded, {dayField, dayField}, ExcludedPeriodsModel::Last);
-    SetUpTable(m_ui->TableCreditResults, {day, amount, amount, amount, amount, amount, amount, amount}, -1);
+    SetUpTable(m_ui->TableItems, {QString(), amount, QStringLiteral("鉴定费、公告费 ▾"), dayField}, DebtItemsModel::Name,
+               true);
+    SetUpTable(m_ui->TableCredits, {dayField, amount}, CreditsModel::Amount, true);
+    SetUpTable(m_ui->TableExcluded, {dayField, dayField}, ExcludedPeriodsModel::Last, true);
+    // The results scroll sideways in their tables; a long formula is cut
+    // with "…" and shown whole in its cell's tooltip.
+    SetUpTable(m_ui->TableCreditResults, {day, amount, amount, amount, amount, amount, amount, amount}, -1, false);
     m_ui->TableCreditResults->horizontalHeader()->setStretchLastSection(true);
     SetUpTable(m_ui->TableSegments, {day, day, QStringLiteral("0000"), amount, QString(),
-                                     QStringLiteral("999999.99×0.0175%×365≈99999.99"), amount}, 5);
+                                     QStringLiteral("999999.99×0.0175%×365≈99999.99"), amount}, 5, false);
     // The formula names the rate; the rate's own column is for the copied text and the sheet.
     m_ui->TableSegments->setColumnHidden(4, true);
     for (QTableView *view : {m_ui->TableItems, m_ui->TableCredits, m_ui->TableExcluded})
         view->installEventFilter(this);
+    m_ui->ScrollArea->viewport()->installEventFilter(this);
 
     m_ui->EditFixedRate->setValidator(new QRegularExpressionValidator(RatePattern, m_ui->EditFixedRate));
     m_ui->EditMultiplier->setValidator(new QRegularExpressionValidator(RatePattern, m_ui->EditMultiplier));
     SetUpContractTermsFields(m_ui->EditBasisPoints, m_ui->DateEditRepricingDay);
     m_ui->LabelBasisPoints->setToolTip(BasisPointsHint());
-    for (QDateEdit *edit : {m_ui->DateEditCalculationDay, m_ui->DateEditInterestFrom})
+    ExplainRejectedInput(m_ui->EditFixedRate, FieldTakes::AnnualRate);
+    ExplainRejectedInput(m_ui->EditMultiplier, FieldTakes::Multiplier);
+    for (QDateEdit *edit : {m_ui->DateEditCalculationDay, m_ui->DateEditInterestFrom}) {
         edit->setDateRange(FirstOffered, LastOffered);
+        ExplainRejectedInput(edit, FieldTakes::Day);
+    }
     // A fault in dark red (the label's link colour, which it has no other use for).
     QPalette warning = m_ui->LabelResultMessage->palette();
     warning.setColor(QPalette::Link, QColor(0xb0, 0, 0));
@@ -190,7 +214,7 @@ ExecutionLedgerWindow::ExecutionLedgerWindow(const PageServices &services, RateH
 
     InputChange();
     m_keptBytes = CaseFileBytes(caseOnScreen());
-    resize(OpeningSize(this));
+    OpenWithinScreen(this, QSize(1320, 690));
 }
 
 // A cell editor still open commits its text while the window is taken down;
@@ -360,9 +384,14 @@ void ExecutionLedgerWindow::ComboBoxRateKindChange()
 }
 
 // Insert adds a row below the current one, Delete removes the selected rows,
-// in each of the three tables (an open cell editor keeps both keys).
+// in each of the three tables (an open cell editor keeps both keys); the
+// tables follow the width of the window.
 bool ExecutionLedgerWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_ui->ScrollArea->viewport() && event->type() == QEvent::Resize) {
+        const QMargins margins = m_ui->WindowLayout->contentsMargins();
+        stackRowsWhenNarrow(static_cast<QResizeEvent *>(event)->size().width() - margins.left() - margins.right());
+    }
     auto *view = qobject_cast<QTableView *>(watched);
     if (view && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
@@ -372,6 +401,47 @@ bool ExecutionLedgerWindow::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return Page::eventFilter(watched, event);
+}
+
+// The groups of a row side by side where the window is wide enough for
+// them, the tables with all their columns, else one above the other (a small
+// screen or a large display scale); the two result tables go with the three
+// tables above them.
+void ExecutionLedgerWindow::stackRowsWhenNarrow(int room)
+{
+    const auto directionFor = [room](const QBoxLayout *row) {
+        return WidthSideBySide(row) > room ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight;
+    };
+    m_ui->TopRow->setDirection(directionFor(m_ui->TopRow));
+    const QBoxLayout::Direction tables = directionFor(m_ui->TablesRow);
+    if (tables == m_ui->TablesRow->direction())
+        return;
+    m_ui->TablesRow->setDirection(tables);
+    m_ui->ResultTablesRow->setDirection(tables);
+    arrangeOwed(tables == QBoxLayout::LeftToRight ? 5 : 2);
+}
+
+// The owed amounts in a row of five, or in two columns beside a narrow
+// window's stacked tables; the total and its capitals below them, the
+// capitals wrapped when narrow.
+void ExecutionLedgerWindow::arrangeOwed(int columns)
+{
+    QGridLayout *grid = m_ui->OwedLayout;
+    m_ui->LabelOwedCapitals->setWordWrap(columns <= 2);
+    const QList<QLabel *> parts = {m_ui->LabelOwedCosts, m_ui->LabelOwedGeneralInterest, m_ui->LabelOwedPrincipal,
+                                   m_ui->LabelOwedDoubled, m_ui->LabelSurplus};
+    for (QLabel *label : parts + QList<QLabel *>{m_ui->LabelOwedTotal, m_ui->LabelOwedCapitals})
+        grid->removeWidget(label);
+    for (int i = 0; i < parts.size(); ++i)
+        grid->addWidget(parts[i], i / columns, i % columns);
+    const int below = (int(parts.size()) + columns - 1) / columns;
+    if (columns > 2) {
+        grid->addWidget(m_ui->LabelOwedTotal, below, 0, 1, 2);
+        grid->addWidget(m_ui->LabelOwedCapitals, below, 2, 1, columns - 2);
+    } else {
+        grid->addWidget(m_ui->LabelOwedTotal, below, 0, 1, columns);
+        grid->addWidget(m_ui->LabelOwedCapitals, below + 1, 0, 1, columns);
+    }
 }
 
 void ExecutionLedgerWindow::addRowTo(QTableView *view)

@@ -63,6 +63,8 @@ private:
     static bool untouched(const ExecutionCase &c);
     void addRowTo(QTableView *view);
     void removeRowsFrom(QTableView *view);
+    void stackRowsWhenNarrow(int room);
+    void arrangeOwed(int columns);
     QString lastFolder() const;
     void rememberFolder(const QString &filePath) const;
 

@@ -9,6 +9,7 @@
 #include "app/services/settings_files.h"
 #include "app/widgets/amount_fields.h"
 #include "app/widgets/contract_terms_fields.h"
+#include "app/widgets/rejected_input_hint.h"
 #include "app/widgets/result_memo.h"
 #include "app/window/window_styles.h"
 #include "dates/official_calendar_update.h"
@@ -70,6 +71,8 @@ InterestInForcePage::InterestInForcePage(const PageServices &services, QWidget *
     m_ui->EditMultiplier->setValidator(new QRegularExpressionValidator(MultiplierPattern, m_ui->EditMultiplier));
     SetUpContractTermsFields(m_ui->EditBasisPoints, m_ui->DateEditRepricingDay);
     m_ui->LabelBasisPoints->setToolTip(BasisPointsHint());
+    ExplainRejectedInput(m_ui->EditPrincipal, FieldTakes::Amount);
+    ExplainRejectedInput(m_ui->EditMultiplier, FieldTakes::Multiplier);
     // Until there is a result to copy or print, the buttons read as disabled.
     for (QToolButton *button : {m_ui->SpeedButtonCopy, m_ui->SpeedButtonPrint, m_ui->SpeedButtonExportPdf}) {
         QPalette colours = button->palette();

@@ -17,7 +17,9 @@ CaseDetailsDialog::CaseDetailsDialog(QWidget *parent)
     m_parties->setObjectName(QStringLiteral("parties"));
     m_caseNumber->setPlaceholderText(QStringLiteral("如（2026）京0105执1234号"));
     m_parties->setPlaceholderText(QStringLiteral("如 申请执行人张三，被执行人李四"));
-    m_caseNumber->setMinimumWidth(300);
+    // Room for a case number as long as the example, in whatever font the system gives.
+    m_caseNumber->setMinimumWidth(m_caseNumber->fontMetrics().horizontalAdvance(m_caseNumber->placeholderText() +
+                                                                                QStringLiteral("0000")));
 
     auto *hint = new QLabel(QStringLiteral("打印在计算结果上方，可以不填。"), this);
     auto *form = new QFormLayout;

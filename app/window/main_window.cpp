@@ -65,7 +65,7 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     hostPage<DeadlinePage>(QStringLiteral("TabSheet2"), QStringLiteral("日期计算"), Built::AfterFirstPaint);
     hostPage<ReferencePage>(QStringLiteral("TabSheet8"), QStringLiteral("新办法"), Built::AfterFirstPaint);
     hostPage<AboutPage>(QStringLiteral("TabSheet3"), QStringLiteral("关于"), Built::AfterFirstPaint);
-    UseCompactTabs(m_ui->PageControl1);
+    FitTabsToWidth(m_ui->PageControl1);
     connect(m_ui->PageControl1, &QTabWidget::currentChanged, this, &TForm1::buildHiddenPages);
 
     FormCreate();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDynamicPropertyChangeEvent>
 #include <QFont>
+#include <QFontInfo>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -10,6 +11,7 @@
 #include <QTabWidget>
 #include <QVariant>
 #include <QWidget>
+#include <optional>
 
 namespace pellumo {
 namespace {
@@ -78,26 +80,74 @@ public:
     }
 };
 
-class CompactTabStyle : public QProxyStyle
+// The space beside each caption, when FitTabsToWidth has chosen one.
+class TabSpaceStyle : public QProxyStyle
 {
 public:
-    using QProxyStyle::QProxyStyle;
+    explicit TabSpaceStyle(int space)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), m_space(space)
+    {
+    }
 
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
-        if (metric == PM_TabBarTabHSpace)
-            return 14;
+        if (metric == PM_TabBarTabHSpace && m_space >= 0)
+            return m_space;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
+
+private:
+    int m_space;
 };
+
+// Less than this beside a caption and the tabs read as one run of text.
+constexpr int SmallestTabSpace = 6;
+constexpr int SmallestTabFontPixels = 9;
+
+// The row's width with `space` beside each caption (the style's own for -1).
+int TabRowWidth(QTabBar *bar, int space)
+{
+    auto *style = new TabSpaceStyle(space);
+    style->setParent(bar);
+    QStyle *previous = bar->style();
+    bar->setStyle(style);  // the bar lays its tabs out anew
+    if (previous->parent() == bar)
+        delete previous;
+    return bar->sizeHint().width();
+}
+
+// The space that fits, or nothing when even the smallest is too much.
+std::optional<int> FittingTabSpace(QTabBar *bar, int room)
+{
+    const int width = TabRowWidth(bar, -1);
+    const int natural = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+    if (width <= room)
+        return natural;
+    // Each tab carries the space once, so the row narrows by the count for each pixel less.
+    int space = natural - (width - room + bar->count() - 1) / bar->count();
+    while (space >= SmallestTabSpace) {
+        if (TabRowWidth(bar, space) <= room)
+            return space;
+        --space;
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
-void UseCompactTabs(QTabWidget *tabs)
+void FitTabsToWidth(QTabWidget *tabs)
 {
-    auto *style = new CompactTabStyle(QStyleFactory::create(QApplication::style()->name()));
-    style->setParent(tabs);
-    tabs->tabBar()->setStyle(style);
+    QTabBar *bar = tabs->tabBar();
+    if (bar->count() == 0)
+        return;
+    while (!FittingTabSpace(bar, tabs->width())) {
+        const int pixels = QFontInfo(bar->font()).pixelSize();
+        if (pixels <= SmallestTabFontPixels)
+            return;
+        QFont smaller = bar->font();
+        smaller.setPixelSize(pixels - 1);
+        bar->setFont(smaller);
+    }
 }
 
 StylesWhileBuilding::StylesWhileBuilding() : m_filter(new StyleFilter)

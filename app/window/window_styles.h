@@ -11,9 +11,13 @@ namespace pellumo {
 // the first window is built.
 void InstallFontSubstitutions();
 
-// Eight captions fit the window's 467 px only with less space beside each
-// caption than the style gives (24 px): 14 px, for this tab control alone.
-void UseCompactTabs(QTabWidget *tabs);
+// The tab row of the window fits its width with whatever CJK font the system
+// gives for 宋体 (the substitutes differ in width by several pixels a
+// character): each tab is as wide as its caption and an equal space beside
+// it, the largest the style allows that keeps every tab in the row; a font
+// too wide even for the smallest space is made smaller. Call once the tabs
+// are added, for this tab control alone.
+void FitTabsToWidth(QTabWidget *tabs);
 
 // The .ui files give fonts in pixels and colours by name, as the window
 // description does, through three dynamic properties that Qt Designer's font
