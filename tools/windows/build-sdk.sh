@@ -58,7 +58,10 @@ fetch_sources() {
     qt_version=$(cd "$qt_src" && dpkg-parsechangelog -S Version)
 }
 
-GMP_OPTIONS=(--host=$triplet --enable-cxx --enable-shared --disable-static --enable-fat)
+# The -posix compilers, as for Qt and the program: gmpxx links the same
+# libstdc++ as they do.
+GMP_OPTIONS=(--host=$triplet --enable-cxx --enable-shared --disable-static --enable-fat
+             CC=$triplet-gcc-posix CXX=$triplet-g++-posix)
 
 build_gmp() {
     [ -f "$prefix/gmp-win/lib/pkgconfig/gmpxx.pc" ] && return 0
