@@ -237,6 +237,8 @@ void InterestInForcePageTest::contractTermsRecalculate()
     QFETCH(QString, textSays);
     page.copy->click();
     QVERIFY2(QGuiApplication::clipboard()->text().contains(textSays), qPrintable(QGuiApplication::clipboard()->text()));
+}
+
 // The minus is refused with the tooltip, and the page computes with what the
 // field then holds: 18000 for ten days at 6.00%, or the 60.00 doubled.
 void InterestInForcePageTest::refusedKeyShowsWhatTheFieldTakes_data()
