@@ -309,6 +309,12 @@ CasePeriodsFileReading ReadCasePeriodsBytes(const QByteArray &bytes)
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(QStringLiteral("format")).toString() != FormatName)
         return Refused(QStringLiteral("这不是本程序保存的案件文件，未打开。"));
+    // The kind before the version: each kind numbers its own versions, and
+    // the execution ledger writes its cases without a kind.
+    if (!root.contains(QStringLiteral("kind")))
+        return Refused(QStringLiteral("这是“执行款计算”的案件文件，请在“执行款计算”窗口中打开。"));
+    if (root.value(QStringLiteral("kind")) != KindName)
+        return Refused(QStringLiteral("这个案件文件不是“审限与刑期”的案件，未打开。"));
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != double(version.toInt()))
         return Refused(QStringLiteral("案件文件已损坏（格式版本无法识别），未打开。"));
@@ -316,11 +322,6 @@ CasePeriodsFileReading ReadCasePeriodsBytes(const QByteArray &bytes)
         return Refused(QStringLiteral("此案件文件由较新版本的本程序保存（格式版本") + QString::number(version.toInt()) +
                        QStringLiteral("），本程序只能读取格式版本") + QString::number(CasePeriodsFileFormatVersion) +
                        QStringLiteral("。请升级本程序后再打开。"));
-    // The execution ledger writes its cases without a kind.
-    if (!root.contains(QStringLiteral("kind")))
-        return Refused(QStringLiteral("这是“执行款计算”的案件文件，请在“执行款计算”窗口中打开。"));
-    if (root.value(QStringLiteral("kind")) != KindName)
-        return Refused(QStringLiteral("这个案件文件不是“审限与刑期”的案件，未打开。"));
     Reader reader;
     CasePeriodsRecord record = ReadRecord(reader, root);
     if (reader.failed())

@@ -311,6 +311,10 @@ CaseFileReading ReadCaseBytes(const QByteArray &bytes)
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(QStringLiteral("format")).toString() != FormatName)
         return Refused(QStringLiteral("这不是本程序保存的案件文件，未打开。"));
+    // Cases of the window 审限与刑期 share the suffix and name their kind,
+    // with versions of their own.
+    if (root.contains(QStringLiteral("kind")))
+        return Refused(QStringLiteral("这是“审限与刑期”的案件文件，请在“审限与刑期”窗口中打开。"));
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != double(version.toInt()))
         return Refused(QStringLiteral("案件文件已损坏（格式版本无法识别），未打开。"));
@@ -318,9 +322,6 @@ CaseFileReading ReadCaseBytes(const QByteArray &bytes)
         return Refused(QStringLiteral("此案件文件由较新版本的本程序保存（格式版本") + QString::number(version.toInt()) +
                        QStringLiteral("），本程序只能读取格式版本") + QString::number(CaseFileFormatVersion) +
                        QStringLiteral("。请升级本程序后再打开。"));
-    // Cases of the window 审限与刑期 share the suffix and name their kind.
-    if (root.contains(QStringLiteral("kind")))
-        return Refused(QStringLiteral("这是“审限与刑期”的案件文件，请在“审限与刑期”窗口中打开。"));
     Reader reader;
     CaseRecord record = ReadRecord(reader, root, version.toInt());
     if (reader.failed())
