@@ -117,11 +117,30 @@ int main(int argc, char *argv[])
         if (tabs->widget(index)->isAncestorOf(ledgerButton))
             tabs->setCurrentIndex(index);
     }
+    allSaved &= SaveScreen(output, QStringLiteral("interest_in_force_") + tag);
+    window.findChild<QToolButton *>(QStringLiteral("SpeedButtonPrivateLending"))->click();
+    allSaved &= SaveScreen(output, QStringLiteral("private_lending_") + tag);
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top != &window && top->isVisible())
+            top->close();
+    }
     ledgerButton->click();
     auto *ledger = window.findChild<pellumo::ExecutionLedgerWindow *>();
     ledger->showCase(BusyCase());
     allSaved &= SaveScreen(output, QStringLiteral("ledger_") + tag);
     ledger->close();
+
+    auto *casePeriodsButton = window.findChild<QPushButton *>(QStringLiteral("ButtonCasePeriods"));
+    for (int index = 0; index < tabs->count(); ++index) {
+        if (tabs->widget(index)->isAncestorOf(casePeriodsButton))
+            tabs->setCurrentIndex(index);
+    }
+    casePeriodsButton->click();
+    allSaved &= SaveScreen(output, QStringLiteral("case_periods_") + tag);
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top != &window && top->isVisible())
+            top->close();
+    }
 
     tabs->setCurrentIndex(0);
     window.findChild<QLineEdit *>(QStringLiteral("edtBd"))->setText(QStringLiteral("3000000"));
