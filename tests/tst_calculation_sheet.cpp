@@ -7,6 +7,7 @@
 #include "app/printing/sheet_document.h"
 #include "tests/gui_harness.h"
 #include "tests/modal_dialog.h"
+#include "tests/file_size_limit.h"
 #include "tests/pdf_text.h"
 
 #include <QDir>
@@ -14,8 +15,6 @@
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace pellumo;
 using namespace pellumo::testing;
@@ -228,15 +227,12 @@ void CalculationSheetTest::unwritableFolderLeavesNoFile()
         WriteBytes(target, "the earlier sheet");
     const QStringList before = Entries(root.path());
     SheetWindow window(m_folder, [] { return Ledger(3); });
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    if (sizeLimit > 0) {
-        const rlimit lowered{rlim_t(sizeLimit), saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &lowered);
+    if (sizeLimit > 0 && !testing::FileSizeLimitAvailable)
+        QSKIP(testing::NoFileSizeLimitHere);
+    {
+        const testing::FileSizeLimit limit(sizeLimit);
+        window.exportTo(target);
     }
-    window.exportTo(target);
-    setrlimit(RLIMIT_FSIZE, &saved);
 
     QCOMPARE(m_folder.boxes.boxes.size(), 1);
     const RecordedBox &box = m_folder.boxes.boxes.first();

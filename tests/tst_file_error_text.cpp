@@ -3,15 +3,14 @@
 
 #include "platform/atomic_file.h"
 #include "platform/file_error_text.h"
+#include "tests/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 
 using namespace pellumo;
 
@@ -62,17 +61,16 @@ void FileErrorTextTest::writeFailureSaysWhy()
     if (path.startsWith(QStringLiteral("/sys/")) && !QFileInfo(QStringLiteral("/sys/kernel")).isDir())
         QSKIP("no sysfs here");
 
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    if (sizeLimit > 0) {
-        const rlimit lowered{rlim_t(sizeLimit), saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
+    if (sizeLimit > 0 && !testing::FileSizeLimitAvailable)
+        QSKIP(testing::NoFileSizeLimitHere);
     FileFault fault;
-    const bool written = WriteFileAtomically(path, QByteArray(4096, 'x'), &fault);
-    const FileFault probed = ProbeWriteFault(path);
-    setrlimit(RLIMIT_FSIZE, &saved);
+    bool written = false;
+    FileFault probed;
+    {
+        const testing::FileSizeLimit limit(sizeLimit);
+        written = WriteFileAtomically(path, QByteArray(4096, 'x'), &fault);
+        probed = ProbeWriteFault(path);
+    }
 
     QVERIFY(!written);
     const QString expected = QStringLiteral("无法保存案件文件“%1”：%2。").arg(path, reason) +
