@@ -1,19 +1,20 @@
 #include "dates/case_periods_file.h"
 
 #include "platform/atomic_file.h"
+#include "platform/case_file_envelope.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QJsonParseError>
 
 namespace pellumo {
 namespace {
 
-const QString FormatName = QStringLiteral("pellumo-case");
-const QString KindName = QStringLiteral("case-periods");
+const CaseFileKind CasePeriodsCases{QStringLiteral("case-periods"), QStringLiteral("审限与刑期"),
+                                    CasePeriodsFileFormatVersion};
+
 const QString DayFormat = QStringLiteral("yyyy-MM-dd");
 const QDate FirstDay(1900, 1, 1);
 const QDate LastDay(9999, 12, 31);
@@ -242,16 +243,6 @@ CasePeriodsRecord ReadRecord(Reader &reader, const QJsonObject &root)
     return record;
 }
 
-// Whether the parser stopped at the end of the bytes: the file was cut off
-// rather than written wrong.
-bool EndsEarly(const QByteArray &bytes, const QJsonParseError &error)
-{
-    qsizetype end = bytes.size();
-    while (end > 0 && QChar::isSpace(uchar(bytes[end - 1])))
-        --end;
-    return error.offset >= end;
-}
-
 CasePeriodsFileReading Refused(const QString &why)
 {
     return {std::nullopt, why};
@@ -296,32 +287,10 @@ QJsonObject SentenceObject(const SentenceCase &c)
 
 CasePeriodsFileReading ReadCasePeriodsBytes(const QByteArray &bytes)
 {
-    if (bytes.size() > MaxCasePeriodsFileSize)
-        return Refused(QStringLiteral("案件文件超过1 MiB，不是本程序保存的案件文件，未打开。"));
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        if (EndsEarly(bytes, parseError))
-            return Refused(QStringLiteral("案件文件不完整（可能在保存或复制时被截断），未打开。"));
-        return Refused(QStringLiteral("案件文件已损坏（第") + QString::number(parseError.offset) +
-                       QStringLiteral("字节处无法识别），未打开。"));
-    }
-    const QJsonObject root = document.object();
-    if (!document.isObject() || root.value(QStringLiteral("format")).toString() != FormatName)
-        return Refused(QStringLiteral("这不是本程序保存的案件文件，未打开。"));
-    // The kind before the version: each kind numbers its own versions, and
-    // the execution ledger writes its cases without a kind.
-    if (!root.contains(QStringLiteral("kind")))
-        return Refused(QStringLiteral("这是“执行款计算”的案件文件，请在“执行款计算”窗口中打开。"));
-    if (root.value(QStringLiteral("kind")) != KindName)
-        return Refused(QStringLiteral("这个案件文件不是“审限与刑期”的案件，未打开。"));
-    const QJsonValue version = root.value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != double(version.toInt()))
-        return Refused(QStringLiteral("案件文件已损坏（格式版本无法识别），未打开。"));
-    if (version.toInt() > CasePeriodsFileFormatVersion)
-        return Refused(QStringLiteral("此案件文件由较新版本的本程序保存（格式版本") + QString::number(version.toInt()) +
-                       QStringLiteral("），本程序只能读取格式版本") + QString::number(CasePeriodsFileFormatVersion) +
-                       QStringLiteral("。请升级本程序后再打开。"));
+    const CaseFileOpening opening = OpenCaseFileEnvelope(bytes, CasePeriodsCases);
+    if (!opening.envelope)
+        return Refused(opening.error);
+    const QJsonObject &root = opening.envelope->root;
     Reader reader;
     CasePeriodsRecord record = ReadRecord(reader, root);
     if (reader.failed())
@@ -347,10 +316,7 @@ CasePeriodsFileReading ReadCasePeriodsFile(const QString &path)
 
 QByteArray CasePeriodsFileBytes(const CasePeriodsRecord &record)
 {
-    QJsonObject root;
-    root.insert(QStringLiteral("format"), FormatName);
-    root.insert(QStringLiteral("version"), CasePeriodsFileFormatVersion);
-    root.insert(QStringLiteral("kind"), KindName);
+    QJsonObject root = NewCaseFileRoot(CasePeriodsCases);
     root.insert(QStringLiteral("caseNumber"), record.caseNumber);
     root.insert(QStringLiteral("parties"), record.parties);
     root.insert(QStringLiteral("trialPeriod"), TrialPeriodObject(record.trialPeriod));

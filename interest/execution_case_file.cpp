@@ -2,6 +2,7 @@
 
 #include "money/number_text.h"
 #include "platform/atomic_file.h"
+#include "platform/case_file_envelope.h"
 #include "platform/file_error_text.h"
 
 #include <QDir>
@@ -10,13 +11,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QJsonParseError>
 #include <cstdlib>
 
 namespace pellumo {
 namespace {
 
-const QString FormatName = QStringLiteral("pellumo-case");
+const CaseFileKind LedgerCases{QString(), QStringLiteral("执行款计算"), CaseFileFormatVersion};
+
 const QString CaseFileWhat = QStringLiteral("案件文件");
 const QString DayFormat = QStringLiteral("yyyy-MM-dd");
 // The term band by the whole period (RateBasis::ByTerm) has no place here:
@@ -273,16 +274,6 @@ CaseRecord ReadRecord(Reader &reader, const QJsonObject &root, int version)
     return record;
 }
 
-// Whether the parser stopped at the end of the bytes: the file was cut off
-// rather than written wrong.
-bool EndsEarly(const QByteArray &bytes, const QJsonParseError &error)
-{
-    qsizetype end = bytes.size();
-    while (end > 0 && QChar::isSpace(uchar(bytes[end - 1])))
-        --end;
-    return error.offset >= end;
-}
-
 CaseFileReading Refused(const QString &why)
 {
     return {std::nullopt, why};
@@ -298,32 +289,12 @@ bool IsCaseAmount(const Money &amount)
 
 CaseFileReading ReadCaseBytes(const QByteArray &bytes)
 {
-    if (bytes.size() > MaxCaseFileSize)
-        return Refused(QStringLiteral("案件文件超过1 MiB，不是本程序保存的案件文件，未打开。"));
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        if (EndsEarly(bytes, parseError))
-            return Refused(QStringLiteral("案件文件不完整（可能在保存或复制时被截断），未打开。"));
-        return Refused(QStringLiteral("案件文件已损坏（第") + QString::number(parseError.offset) +
-                       QStringLiteral("字节处无法识别），未打开。"));
-    }
-    const QJsonObject root = document.object();
-    if (!document.isObject() || root.value(QStringLiteral("format")).toString() != FormatName)
-        return Refused(QStringLiteral("这不是本程序保存的案件文件，未打开。"));
-    // Cases of the window 审限与刑期 share the suffix and name their kind,
-    // with versions of their own.
-    if (root.contains(QStringLiteral("kind")))
-        return Refused(QStringLiteral("这是“审限与刑期”的案件文件，请在“审限与刑期”窗口中打开。"));
-    const QJsonValue version = root.value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != double(version.toInt()))
-        return Refused(QStringLiteral("案件文件已损坏（格式版本无法识别），未打开。"));
-    if (version.toInt() > CaseFileFormatVersion)
-        return Refused(QStringLiteral("此案件文件由较新版本的本程序保存（格式版本") + QString::number(version.toInt()) +
-                       QStringLiteral("），本程序只能读取格式版本") + QString::number(CaseFileFormatVersion) +
-                       QStringLiteral("。请升级本程序后再打开。"));
+    const CaseFileOpening opening = OpenCaseFileEnvelope(bytes, LedgerCases);
+    if (!opening.envelope)
+        return Refused(opening.error);
+    const QJsonObject &root = opening.envelope->root;
     Reader reader;
-    CaseRecord record = ReadRecord(reader, root, version.toInt());
+    CaseRecord record = ReadRecord(reader, root, opening.envelope->version);
     if (reader.failed())
         return Refused(QStringLiteral("案件文件中的数据有误，未打开：") + reader.error() + QStringLiteral("。"));
     return {std::move(record), {}};
@@ -350,9 +321,7 @@ CaseFileReading ReadCaseFile(const QString &path)
 QByteArray CaseFileBytes(const CaseRecord &record)
 {
     const ExecutionCase &c = record.executionCase;
-    QJsonObject root;
-    root.insert(QStringLiteral("format"), FormatName);
-    root.insert(QStringLiteral("version"), CaseFileFormatVersion);
+    QJsonObject root = NewCaseFileRoot(LedgerCases);
     root.insert(QStringLiteral("caseNumber"), record.caseNumber);
     root.insert(QStringLiteral("parties"), record.parties);
     root.insert(QStringLiteral("calculationDay"), DayText(c.calculationDay));
