@@ -445,7 +445,7 @@ bool CasePeriodsWindow::eventFilter(QObject *watched, QEvent *event)
     if (view && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Insert || key == Qt::Key_Delete) {
-            services().errors->guarded([this, view, key] { key == Qt::Key_Insert ? addRowTo(view) : removeRowsFrom(view); });
+            services().errors->guarded([this, view, key] { key == Qt::Key_Insert ? addRowTo(view) : RemoveChosenRows(view); });
             return true;
         }
     }
@@ -475,18 +475,6 @@ void CasePeriodsWindow::addRowTo(QTableView *view)
     view->setFocus();
 }
 
-void CasePeriodsWindow::removeRowsFrom(QTableView *view)
-{
-    QList<int> rows;
-    for (const QModelIndex &index : view->selectionModel()->selectedRows())
-        rows.append(index.row());
-    if (rows.isEmpty() && view->currentIndex().isValid())
-        rows.append(view->currentIndex().row());
-    std::sort(rows.begin(), rows.end(), std::greater<>());
-    for (int row : rows)
-        view->model()->removeRows(row, 1);
-}
-
 void CasePeriodsWindow::ButtonAddNotCountedClick()
 {
     addRowTo(m_ui->TableNotCounted);
@@ -494,7 +482,7 @@ void CasePeriodsWindow::ButtonAddNotCountedClick()
 
 void CasePeriodsWindow::ButtonRemoveNotCountedClick()
 {
-    removeRowsFrom(m_ui->TableNotCounted);
+    RemoveChosenRows(m_ui->TableNotCounted);
 }
 
 void CasePeriodsWindow::ButtonAddExtensionClick()
@@ -504,7 +492,7 @@ void CasePeriodsWindow::ButtonAddExtensionClick()
 
 void CasePeriodsWindow::ButtonRemoveExtensionClick()
 {
-    removeRowsFrom(m_ui->TableExtensions);
+    RemoveChosenRows(m_ui->TableExtensions);
 }
 
 void CasePeriodsWindow::ButtonAddCustodyClick()
@@ -514,7 +502,7 @@ void CasePeriodsWindow::ButtonAddCustodyClick()
 
 void CasePeriodsWindow::ButtonRemoveCustodyClick()
 {
-    removeRowsFrom(m_ui->TableCustody);
+    RemoveChosenRows(m_ui->TableCustody);
 }
 
 // What the file keeps of the screen: "today" is not part of the case.

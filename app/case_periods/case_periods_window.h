@@ -70,7 +70,6 @@ private:
     void enableSheetButtons();
     std::optional<CalculationSheet> sheet() const;
     void addRowTo(QTableView *view);
-    void removeRowsFrom(QTableView *view);
     QByteArray keptBytesOnScreen() const;
     QString lastFolder() const;
     void rememberFolder(const QString &filePath) const;

@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
+#include <QTableView>
+#include <algorithm>
 
 namespace pellumo {
 namespace {
@@ -118,6 +120,18 @@ std::optional<Money> AmountTyped(const QString &text)
     if (!amount || !IsCaseAmount(*amount))
         return std::nullopt;
     return amount;
+}
+
+void RemoveChosenRows(QTableView *view)
+{
+    QList<int> rows;
+    for (const QModelIndex &index : view->selectionModel()->selectedRows())
+        rows.append(index.row());
+    if (rows.isEmpty() && view->currentIndex().isValid())
+        rows.append(view->currentIndex().row());
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    for (int row : rows)
+        view->model()->removeRows(row, 1);
 }
 
 DebtItemsModel::DebtItemsModel(QObject *parent)

@@ -19,6 +19,10 @@ namespace pellumo {
 // 999999999999.99, blanks around it allowed; nothing otherwise.
 std::optional<Money> AmountTyped(const QString &text);
 
+// Removes the selected rows of a case table, else the current one (the
+// button and the Delete key of every table a user edits).
+void RemoveChosenRows(QTableView *view);
+
 // What the three models share: a list of rows, a header, rows added and
 // removed as a whole.
 template <typename Row>

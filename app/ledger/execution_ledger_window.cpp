@@ -396,7 +396,7 @@ bool ExecutionLedgerWindow::eventFilter(QObject *watched, QEvent *event)
     if (view && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Insert || key == Qt::Key_Delete) {
-            services().errors->guarded([this, view, key] { key == Qt::Key_Insert ? addRowTo(view) : removeRowsFrom(view); });
+            services().errors->guarded([this, view, key] { key == Qt::Key_Insert ? addRowTo(view) : RemoveChosenRows(view); });
             return true;
         }
     }
@@ -465,18 +465,6 @@ void ExecutionLedgerWindow::addRowTo(QTableView *view)
     view->setFocus();
 }
 
-void ExecutionLedgerWindow::removeRowsFrom(QTableView *view)
-{
-    QList<int> rows;
-    for (const QModelIndex &index : view->selectionModel()->selectedRows())
-        rows.append(index.row());
-    if (rows.isEmpty() && view->currentIndex().isValid())
-        rows.append(view->currentIndex().row());
-    std::sort(rows.begin(), rows.end(), std::greater<>());
-    for (int row : rows)
-        view->model()->removeRows(row, 1);
-}
-
 void ExecutionLedgerWindow::ButtonAddItemClick()
 {
     addRowTo(m_ui->TableItems);
@@ -484,7 +472,7 @@ void ExecutionLedgerWindow::ButtonAddItemClick()
 
 void ExecutionLedgerWindow::ButtonRemoveItemClick()
 {
-    removeRowsFrom(m_ui->TableItems);
+    RemoveChosenRows(m_ui->TableItems);
 }
 
 void ExecutionLedgerWindow::ButtonAddCreditClick()
@@ -494,7 +482,7 @@ void ExecutionLedgerWindow::ButtonAddCreditClick()
 
 void ExecutionLedgerWindow::ButtonRemoveCreditClick()
 {
-    removeRowsFrom(m_ui->TableCredits);
+    RemoveChosenRows(m_ui->TableCredits);
 }
 
 void ExecutionLedgerWindow::ButtonAddExcludedClick()
@@ -504,7 +492,7 @@ void ExecutionLedgerWindow::ButtonAddExcludedClick()
 
 void ExecutionLedgerWindow::ButtonRemoveExcludedClick()
 {
-    removeRowsFrom(m_ui->TableExcluded);
+    RemoveChosenRows(m_ui->TableExcluded);
 }
 
 void ExecutionLedgerWindow::ButtonCopyClick()

@@ -62,7 +62,6 @@ private:
     void showMessage(const QString &message, bool fault);
     static bool untouched(const ExecutionCase &c);
     void addRowTo(QTableView *view);
-    void removeRowsFrom(QTableView *view);
     void stackRowsWhenNarrow(int room);
     void arrangeOwed(int columns);
     QString lastFolder() const;
