@@ -140,7 +140,6 @@ void CasePeriodsFileTest::refused_data()
     row("another program's JSON", QByteArray("{\"version\": 1}"), "不是本程序保存的案件文件");
     row("a case of the execution ledger", CaseFileBytes(CaseRecord()), "请在“执行款计算”窗口中打开");
     row("unknown kind", text("kind", "fees"), "不是“审限与刑期”的案件");
-    row("unknown procedure", text("trialPeriod/procedure", "martial"), "审限的程序不是本程序认识的选项");
     row("impossible day", text("trialPeriod/notCounted/0/last", "2024-02-30"), "第1个不计入审限的期间的止日不是");
     row("optional day missing", WithValue("trialPeriod/restartedOn", QJsonValue()), "重新计算审限之日缺失");
     row("extension as text", text("trialPeriod/extensions/1/days", "30"), "第2次延长审限的天数不是0至999的整数");
