@@ -140,10 +140,8 @@ void CasePeriodsFileTest::refused_data()
     row("another program's JSON", QByteArray("{\"version\": 1}"), "不是本程序保存的案件文件");
     row("a case of the execution ledger", CaseFileBytes(CaseRecord()), "请在“执行款计算”窗口中打开");
     row("unknown kind", text("kind", "fees"), "不是“审限与刑期”的案件");
-    row("unknown procedure", text("trialPeriod/procedure", "martial"), "审限的程序不是本程序认识的选项");
     row("impossible day", text("trialPeriod/notCounted/0/last", "2024-02-30"), "第1个不计入审限的期间的止日不是");
     row("optional day missing", WithValue("trialPeriod/restartedOn", QJsonValue()), "重新计算审限之日缺失");
-    row("extension as text", text("trialPeriod/extensions/1/days", "30"), "第2次延长审限的天数不是0至999的整数");
     row("fractional years", WithValue("sentence/years", 1.5), "刑期的年数不是0至99的整数");
     row("unknown custody", text("sentence/custody/1/kind", "house-arrest"), "第2段先行羁押等期间的种类不是本程序认识的选项");
     row("reason of 501 characters", WithValue("trialPeriod/notCounted/0/reason", QString(501, QChar(0x544a))), "超过500个字");
