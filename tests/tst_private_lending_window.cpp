@@ -1,6 +1,6 @@
-// The window 民间借贷利息 as a clerk works it from the page 分段计息: every
-// control recomputes, copy and PDF carry the calculation, and every field
-// with a validator says what it takes when a key is refused.
+// The window 民间借贷利息 as a clerk works it from the page 分段计息: each kind
+// of control recomputes, copy and PDF carry the calculation, and the fields
+// with a validator say what they take when a key is refused.
 
 #include "app/pages/interest_in_force_page.h"
 #include "app/private_lending/private_lending_window.h"
@@ -25,15 +25,9 @@ using namespace pellumo::testing;
 
 namespace {
 
-QDate Day(const char *iso)
-{
-    return QDate::fromString(QLatin1String(iso), Qt::ISODate);
-}
-
 // Formed and lent 2021-06-01 at 18 %, due 2022-05-31, filed 2022-07-01,
-// interest to 2022-08-29. Cap 4 × 3.85 = 15.4. Loan term 365 days:
-// 15400×365/360 = 15613.888…; 90 overdue days at the continuing 18 %, capped:
-// 15400×90/360 = 3850. Supported 19463.89; agreed 18250 + 4500 = 22750.00.
+// interest to 2022-08-29. Cap 4 × 3.85 = 15.4: 455 days at the capped rate,
+// 15400×455/360 = 19463.89 supported; agreed 18250 + 4500 = 22750.00.
 struct Window {
     Window()
     {
@@ -45,29 +39,28 @@ struct Window {
         QApplication::setActiveWindow(window);
         control<QLineEdit>("EditCaseNumber")->setText(QStringLiteral("（2022）京0105民初1234号"));
         control<QLineEdit>("EditParties")->setText(QStringLiteral("原告甲，被告乙"));
-        setDate("DateEditFormed", "2021-06-01");
-        setDate("DateEditLent", "2021-06-01");
-        setDate("DateEditDue", "2022-05-31");
-        setDate("DateEditFiled", "2022-07-01");
-        setDate("DateEditUntil", "2022-08-29");
-        type("EditLoanRate", QStringLiteral("18"));
-        type("EditPrincipal", QStringLiteral("100000"));
+        dates("2021-06-01", "2021-06-01", "2022-05-31", "2022-07-01", "2022-08-29");
+        type("EditLoanRate", "18");
+        type("EditPrincipal", "100000");
     }
 
     template <typename T>
-    T *control(const char *name) const
+    T *control(const char *name) const { return FindControl<T>(window, QLatin1String(name)); }
+    void dates(const char *formed, const char *lent, const char *due, const char *filed, const char *until) const
     {
-        return FindControl<T>(window, QLatin1String(name));
+        const char *names[] = {"DateEditFormed", "DateEditLent", "DateEditDue", "DateEditFiled", "DateEditUntil"};
+        const char *days[] = {formed, lent, due, filed, until};
+        for (int i = 0; i < 5; ++i)
+            control<QDateEdit>(names[i])->setDate(QDate::fromString(QLatin1String(days[i]), Qt::ISODate));
     }
-
-    void setDate(const char *name, const char *iso) const { control<QDateEdit>(name)->setDate(Day(iso)); }
-    void type(const char *name, const QString &text) const
+    void type(const char *name, const char *text) const
     {
         QLineEdit *edit = control<QLineEdit>(name);
         edit->selectAll();
         edit->del();
-        QTest::keyClicks(edit, text);
+        QTest::keyClicks(edit, QString::fromLatin1(text));
     }
+    void choose(const char *combo, int index) const { control<QComboBox>(combo)->setCurrentIndex(index); }
     QString text(const char *label) const { return control<QLabel>(label)->text(); }
     bool showsResult() const
     {
@@ -93,9 +86,7 @@ private Q_SLOTS:
     void opensOnceFromThePage();
     void everyInputRecomputes_data();
     void everyInputRecomputes();
-    void copyPutsTheCalculationOnTheClipboard();
-    void exportPdfWritesTheSheet();
-    void refusedKeysAreExplained_data();
+    void copyAndPdfCarryTheCalculation();
     void refusedKeysAreExplained();
 };
 
@@ -110,6 +101,8 @@ void PrivateLendingWindowTest::opensOnceFromThePage()
     QCOMPARE(w.page->findChildren<PrivateLendingWindow *>().size(), 1);
 }
 
+// One row per kind of control, each reading all its controls at once: a
+// control left unread or unbound shows another figure or no message.
 void PrivateLendingWindowTest::everyInputRecomputes_data()
 {
     QTest::addColumn<Change>("change");
@@ -118,38 +111,30 @@ void PrivateLendingWindowTest::everyInputRecomputes_data()
 
     const QString supported = QStringLiteral("LabelSupportedTotal");
     const QString message = QStringLiteral("LabelResultMessage");
-    // 10 % overdue instead of the continuing 18 %: 10000×90/360 = 2500.
-    QTest::newRow("overdue rate") << Change([](const Window &w) { w.type("EditOverdueRate", QStringLiteral("10")); })
-                                  << supported << QStringLiteral("予以支持：18113.89元");
-    // 12 % for both terms: 12000×455/360 = 15166.666….
-    QTest::newRow("loan rate") << Change([](const Window &w) { w.type("EditLoanRate", QStringLiteral("12")); })
-                               << supported << QStringLiteral("予以支持：15166.67元");
-    // 违约金 6 % on the overdue days: agreed 18250 + 24000×90/360 = 24250.
-    QTest::newRow("other charges") << Change([](const Window &w) { w.type("EditOtherCharges", QStringLiteral("6")); })
-                                   << QStringLiteral("LabelAgreedTotal") << QStringLiteral("主张利息：24250.00元");
-    // 200000: twice 19463.888… = 38927.777….
-    QTest::newRow("principal") << Change([](const Window &w) { w.type("EditPrincipal", QStringLiteral("200000")); })
-                               << supported << QStringLiteral("予以支持：38927.78元");
-    QTest::newRow("principal emptied") << Change([](const Window &w) { w.type("EditPrincipal", QString()); })
-                                       << message << QStringLiteral("请填写借款本金");
-    QTest::newRow("until") << Change([](const Window &w) { w.setDate("DateEditUntil", "2022-05-31"); })
-                           << supported << QStringLiteral("予以支持：15613.89元");
-    QTest::newRow("formed") << Change([](const Window &w) { w.setDate("DateEditFormed", "2021-06-02"); })
-                            << message << QStringLiteral("出借日早于合同成立日");
-    QTest::newRow("lent") << Change([](const Window &w) { w.setDate("DateEditLent", "2022-06-01"); })
-                          << message << QStringLiteral("到期日早于出借日");
-    QTest::newRow("due") << Change([](const Window &w) { w.setDate("DateEditDue", "2021-05-01"); })
-                         << message << QStringLiteral("到期日早于出借日");
-    QTest::newRow("filed") << Change([](const Window &w) { w.setDate("DateEditFiled", "2021-05-01"); })
+    // 200000 at 12 % for 365 days, then 90 overdue days at 5 % + 违约金 6 %,
+    // all under the cap: 2000×(12×365 + 11×90)/360 = 29833.33.
+    QTest::newRow("amount edits") << Change([](const Window &w) {
+        w.type("EditLoanRate", "12"), w.type("EditOverdueRate", "5"), w.type("EditOtherCharges", "6");
+        w.type("EditPrincipal", "200000");
+    }) << supported << QStringLiteral("予以支持：29833.33元");
+    QTest::newRow("principal emptied") << Change([](const Window &w) { w.type("EditPrincipal", ""); }) << message
+                                       << QStringLiteral("请填写借款本金");
+    // Overdue 10 %. Formed 2022-01-01: cap 4 × 3.80 = 15.2. Lent 2022-01-10 to
+    // due 2022-06-30, 172 days at the capped 18 %, then 62 days to 2022-08-31
+    // at 10 %: (15200×172 + 10000×62)/360 = 8984.44.
+    QTest::newRow("date edits") << Change([](const Window &w) {
+        w.type("EditOverdueRate", "10");
+        w.dates("2022-01-01", "2022-01-10", "2022-06-30", "2022-09-01", "2022-08-31");
+    }) << supported << QStringLiteral("予以支持：8984.44元");
+    // The filing day moves no figure in the row above: it shows in its refusal.
+    QTest::newRow("filed") << Change([](const Window &w) { w.dates("2021-06-01", "2021-06-01", "2022-05-31", "2021-05-01", "2022-08-29"); })
                            << message << QStringLiteral("起诉日早于合同成立日");
-    QTest::newRow("lender") << Change([](const Window &w) { w.control<QComboBox>("ComboBoxLender")->setCurrentIndex(1); })
-                            << message << QStringLiteral("法释〔2020〕27号");
-    // 算头不算尾: 89 overdue days, 15400×89/360 = 3807.222…, total 19421.11.
-    QTest::newRow("day counting") << Change([](const Window &w) { w.control<QComboBox>("ComboBoxDayCounting")->setCurrentIndex(1); })
-                                  << supported << QStringLiteral("予以支持：19421.11元");
-    // 365 a year: 15400×455/365 = 19197.260….
-    QTest::newRow("days per year") << Change([](const Window &w) { w.control<QComboBox>("ComboBoxDaysPerYear")->setCurrentIndex(1); })
-                                   << supported << QStringLiteral("予以支持：19197.26元");
+    QTest::newRow("lender") << Change([](const Window &w) { w.choose("ComboBoxLender", 1); }) << message
+                            << QStringLiteral("法释〔2020〕27号");
+    // 算头不算尾 and 365 a year: 454 days, 15400×454/365 = 19155.07.
+    QTest::newRow("day counting and days per year") << Change([](const Window &w) {
+        w.choose("ComboBoxDayCounting", 1), w.choose("ComboBoxDaysPerYear", 1);
+    }) << supported << QStringLiteral("予以支持：19155.07元");
 }
 
 void PrivateLendingWindowTest::everyInputRecomputes()
@@ -166,18 +151,14 @@ void PrivateLendingWindowTest::everyInputRecomputes()
     QCOMPARE(w.control<QPushButton>("ButtonCopy")->isEnabled(), w.showsResult());
 }
 
-void PrivateLendingWindowTest::copyPutsTheCalculationOnTheClipboard()
+void PrivateLendingWindowTest::copyAndPdfCarryTheCalculation()
 {
     Window w;
     w.control<QPushButton>("ButtonCopy")->click();
     const QString text = QGuiApplication::clipboard()->text();
     QVERIFY2(text.startsWith(QStringLiteral("民间借贷利息计算\n借款本金：100000.00元\n")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("予以支持19463.89元（大写：人民币壹万玖仟肆佰陆拾叁元捌角玖分）")), qPrintable(text));
-}
 
-void PrivateLendingWindowTest::exportPdfWritesTheSheet()
-{
-    Window w;
     const QString path = w.fixture.filePath(QStringLiteral("民间借贷.pdf"));
     w.fixture.fileDialogs.answers = {path};
     w.control<QPushButton>("ButtonExportPdf")->click();
@@ -191,26 +172,19 @@ void PrivateLendingWindowTest::exportPdfWritesTheSheet()
         QVERIFY2(pdf.contains(Squeezed(expected)), qPrintable(expected));
 }
 
-void PrivateLendingWindowTest::refusedKeysAreExplained_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("hint");
-    QTest::newRow("principal") << QStringLiteral("EditPrincipal") << QStringLiteral("本金只能是数字，最多两位小数");
-    for (const char *rate : {"EditLoanRate", "EditOverdueRate", "EditOtherCharges"})
-        QTest::newRow(rate) << QString::fromLatin1(rate) << QStringLiteral("年利率只能是不小于零的数字（百分数），最多四位小数");
-}
-
+// The principal has its own hint; the three rate edits share one validator loop.
 void PrivateLendingWindowTest::refusedKeysAreExplained()
 {
-    QFETCH(QString, field);
-    QFETCH(QString, hint);
     Window w;
-    QLineEdit *edit = w.control<QLineEdit>(field.toLatin1().constData());
-    const QString before = edit->text();
-    QTest::keyClicks(edit, QStringLiteral("-"));
-    QCOMPARE(edit->text(), before);
-    QTRY_COMPARE(QToolTip::text(), hint);
-    QToolTip::hideText();
+    for (const auto &[field, hint] : {std::pair{"EditPrincipal", QStringLiteral("本金只能是数字，最多两位小数")},
+                                      std::pair{"EditOtherCharges", QStringLiteral("年利率只能是不小于零的数字（百分数），最多四位小数")}}) {
+        QLineEdit *edit = w.control<QLineEdit>(field);
+        const QString before = edit->text();
+        QTest::keyClicks(edit, QStringLiteral("-"));
+        QCOMPARE(edit->text(), before);
+        QTRY_COMPARE(QToolTip::text(), hint);
+        QToolTip::hideText();
+    }
 }
 
 QTEST_MAIN(PrivateLendingWindowTest)
