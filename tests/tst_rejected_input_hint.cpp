@@ -48,11 +48,10 @@ class RejectedInputHintTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void refusedKeyShowsHintUntilFocusLeaves();
-    void refusedPasteShowsHint();
+    void refusedKeyOrPasteShowsHintUntilFocusLeaves();
 };
 
-void RejectedInputHintTest::refusedKeyShowsHintUntilFocusLeaves()
+void RejectedInputHintTest::refusedKeyOrPasteShowsHintUntilFocusLeaves()
 {
     Form form;
     const QString failure = TypeWatchingHint(form.field, QStringLiteral("12a34"), 2, Hint);
@@ -60,15 +59,11 @@ void RejectedInputHintTest::refusedKeyShowsHintUntilFocusLeaves()
     QCOMPARE(form.field->text(), QStringLiteral("1234"));
     form.other->setFocus();
     QVERIFY(!HintShown());
-}
-
-void RejectedInputHintTest::refusedPasteShowsHint()
-{
-    Form form;
-    QToolTip::hideText();
+    form.field->setFocus();
+    QVERIFY(!HintShown());
     QGuiApplication::clipboard()->setText(QStringLiteral("-500"));
     form.field->paste();
-    QCOMPARE(form.field->text(), QString());
+    QCOMPARE(form.field->text(), QStringLiteral("1234"));
     QVERIFY(HintShown());
 }
 
