@@ -38,11 +38,22 @@ constexpr SystemCause SystemCauses[] = {
     {EIO, u"磁盘读写出错（磁盘或U盘可能已损坏或被拔出）"},
 };
 
-// Windows gives its own texts, not strerror's: the common one a clerk
-// meets is a file another program holds open.
-constexpr const char16_t *HeldOpenTexts[] = {
-    u"being used by another process",
-    u"another process has locked",
+struct WindowsCause {
+    const char16_t *text;
+    const char16_t *reason;
+};
+
+// Windows gives its own texts, not strerror's, in the language of the
+// system (English under Wine): the causes a clerk meets there.
+constexpr WindowsCause WindowsCauses[] = {
+    {u"being used by another process", u"文件被占用（可能正被其他程序打开）"},
+    {u"another process has locked", u"文件被占用（可能正被其他程序打开）"},
+    {u"另一个程序正在使用此文件", u"文件被占用（可能正被其他程序打开）"},
+    {u"access is denied", u"权限不足（没有写入或读取此位置的权限）"},
+    {u"access denied", u"权限不足（没有写入或读取此位置的权限）"},
+    {u"拒绝访问", u"权限不足（没有写入或读取此位置的权限）"},
+    {u"not enough space on the disk", u"磁盘已满"},
+    {u"磁盘空间不足", u"磁盘已满"},
 };
 
 QString ReasonOfSystemText(const QString &text)
@@ -53,9 +64,9 @@ QString ReasonOfSystemText(const QString &text)
         if (text.contains(QString::fromLocal8Bit(std::strerror(cause.error)), Qt::CaseInsensitive))
             return QString::fromUtf16(cause.reason);
     }
-    for (const char16_t *held : HeldOpenTexts) {
-        if (text.contains(QString::fromUtf16(held), Qt::CaseInsensitive))
-            return QStringLiteral("文件被占用（可能正被其他程序打开）");
+    for (const WindowsCause &cause : WindowsCauses) {
+        if (text.contains(QString::fromUtf16(cause.text), Qt::CaseInsensitive))
+            return QString::fromUtf16(cause.reason);
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include "fees/base_amounts.h"
 #include "gui_harness.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -197,7 +198,8 @@ void BaseAmountDialogTest::failedSaveKeepsTheDialogOpen()
 
     QCOMPARE(m_boxes.boxes.size(), 1);
     QCOMPARE(m_boxes.boxes.first().text, QStringLiteral("无法保存设置文件“%1”：路径不存在（文件夹“%2”不存在）。")
-                                             .arg(unreachable, m_folder.filePath(QStringLiteral("gone"))));
+                                             .arg(QDir::toNativeSeparators(unreachable),
+                                                  QDir::toNativeSeparators(m_folder.filePath(QStringLiteral("gone")))));
     QCOMPARE(m_boxes.boxes.first().caption, QStringLiteral("Pellumo"));
     QVERIFY(m_dialog->isVisible());
     QCOMPARE(field(QStringLiteral("Edit1"))->text(), QStringLiteral("60"));

@@ -57,7 +57,7 @@ void FileErrorTextTest::writeFailureSaysWhy()
     plain.close();
     const QString path = target.startsWith(QLatin1Char('/')) ? target : folder.filePath(target);
     if (reason.contains(QStringLiteral("%1")))
-        reason = reason.arg(folder.path());
+        reason = QDir::toNativeSeparators(reason.arg(folder.path()));  // the only slashes are the path's
     if (path.startsWith(QStringLiteral("/sys/")) && !QFileInfo(QStringLiteral("/sys/kernel")).isDir())
         QSKIP("no sysfs here");
 
@@ -73,7 +73,7 @@ void FileErrorTextTest::writeFailureSaysWhy()
     }
 
     QVERIFY(!written);
-    const QString expected = QStringLiteral("无法保存案件文件“%1”：%2。").arg(path, reason) +
+    const QString expected = QStringLiteral("无法保存案件文件“%1”：%2。").arg(QDir::toNativeSeparators(path), reason) +
                              (previous ? QStringLiteral("原有文件未作改动。") : QString());
     QCOMPARE(WriteFailureText(QStringLiteral("案件文件"), path, fault, previous), expected);
     // A caller that learnt only that the write failed finds the same reason.
@@ -97,6 +97,8 @@ void FileErrorTextTest::systemTextsInChinese_data()
         << int(QFileDevice::RenameError)
         << "The process cannot access the file because it is being used by another process."
         << "文件被占用（可能正被其他程序打开）";
+    QTest::newRow("access denied on Windows") << int(QFileDevice::OpenError) << "拒绝访问。"
+                                              << "权限不足（没有写入或读取此位置的权限）";
     QTest::newRow("unknown text") << int(QFileDevice::OpenError) << "Quantum flux" << "无法打开文件（系统提示：Quantum flux）";
 }
 

@@ -517,7 +517,7 @@ void FixedPagesTest::calculatorIcons()
     QTest::mouseClick(fixture.control<QWidget>(QStringLiteral("Image5")), Qt::LeftButton);
 
     // An absolute expected path (Windows's calculator) is taken as it is.
-    const QStringList targets = expected.isEmpty() ? QStringList{} : QStringList(3, bin.filePath(expected));
+    const QStringList targets = expected.isEmpty() ? QStringList{} : QStringList(3, QDir(bin.path()).filePath(expected));
     QCOMPARE(fixture.shell.programs, targets);
     QVERIFY(fixture.shell.webAddresses.isEmpty());
     QVERIFY(fixture.boxes.boxes.isEmpty());

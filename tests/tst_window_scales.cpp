@@ -9,6 +9,7 @@
 #include "tests/page_harness.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QHeaderView>
 #include <QScreen>
 #include <QScrollArea>
@@ -144,14 +145,16 @@ void WindowScalesTest::allFeesWindowAndItsDialog()
 // the tests run on; set before the application starts.
 int main(int argc, char *argv[])
 {
-    QTemporaryFile screens;
+    // Named relative to the current folder: a Windows path's drive colon
+    // would end the platform's argument.
+    QTemporaryFile screens(QStringLiteral("window-scales-XXXXXX.json"));
     if (!screens.open())
         return 1;
     screens.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1366, "height": 768,
                                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     screens.flush();
     if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QDir::current().relativeFilePath(screens.fileName()).toLocal8Bit());
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication application(argc, argv);
     WindowScalesTest test;
