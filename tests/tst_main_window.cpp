@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTabBar>
@@ -206,7 +207,9 @@ void MainWindowTest::settingsFilesNextToTheProgram()
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 0);
-    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    // Windows ends the lines of a program's output with CR LF.
+    const QStringList lines =
+        QString::fromUtf8(process.readAllStandardOutput()).split(QRegularExpression(QStringLiteral("\r?\n")));
     QCOMPARE(lines.value(0), QStringLiteral("离婚60元 人格权200元"));
     QCOMPARE(lines.value(1), QStringLiteral("560.00"));
 }
