@@ -6,6 +6,8 @@
 #include "app/dialogs/local_standards_dialog.h"
 #include "app/ledger/execution_ledger_window.h"
 #include "app/pages/interest_in_force_page.h"
+#include "app/window/main_window.h"
+#include "tests/gui_harness.h"
 #include "tests/page_harness.h"
 
 #include <QAbstractButton>
@@ -104,6 +106,7 @@ private Q_SLOTS:
     void screenIsSmall();
     void ledgerWindow();
     void allFeesWindowAndItsDialog();
+    void mainWindowOpensOnScreen();
 };
 
 void WindowScalesTest::screenIsSmall()
@@ -139,6 +142,18 @@ void WindowScalesTest::allFeesWindowAndItsDialog()
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     problems = ProblemsOf(dialog);
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+// The main window keeps its fixed size, here taller than the screen: it
+// opens with its top on the screen and its whole width within it.
+void WindowScalesTest::mainWindowOpensOnScreen()
+{
+    WindowFixture fixture;
+    const QRect placed = fixture.open().frameGeometry();
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(placed.top(), room.top());
+    QVERIFY2(room.left() <= placed.left() && placed.right() <= room.right(),
+             qPrintable(QStringLiteral("%1 to %2").arg(placed.left()).arg(placed.right())));
 }
 
 // A screen of 1366×768 device pixels at twice the scale, on the platform

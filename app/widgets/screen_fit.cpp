@@ -39,4 +39,15 @@ void OpenWithinScreen(QWidget *window, QSize wanted)
                  room.y() + std::max(0, (room.height() - outer.height()) / 2));
 }
 
+void PlaceWithinScreen(QWidget *window, QPoint wanted)
+{
+    const QRect room = Room(window);
+    if (room.isValid()) {
+        const QSize outer = window->size() + FrameAllowance;
+        wanted.setX(std::max(room.left(), std::min(wanted.x(), room.x() + room.width() - outer.width())));
+        wanted.setY(std::max(room.top(), std::min(wanted.y(), room.y() + room.height() - outer.height())));
+    }
+    window->move(wanted);
+}
+
 } // namespace pellumo

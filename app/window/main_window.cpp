@@ -10,6 +10,7 @@
 #include "app/pages/interest_page.h"
 #include "app/pages/reference_page.h"
 #include "app/services/site_address.h"
+#include "app/widgets/screen_fit.h"
 #include "app/window/status_bar.h"
 #include "app/window/window_styles.h"
 #include "ui_main_window.h"
@@ -55,7 +56,7 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(467, 397);
-    move(256, 154);
+    PlaceWithinScreen(this, QPoint(256, 154));
 
     m_acceptanceFeePage = hostPage<AcceptanceFeePage>(QStringLiteral("TabSheet1"), QStringLiteral("受理费"), Built::AtStart);
     hostPage<ApplicationFeePage>(QStringLiteral("TabSheet5"), QStringLiteral("申请费"), Built::AtStart);
