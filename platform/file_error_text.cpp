@@ -9,6 +9,11 @@
 namespace pellumo {
 namespace {
 
+// Reasons that more than one system text gives.
+constexpr const char16_t *AccessDenied = u"权限不足（没有写入或读取此位置的权限）";
+constexpr const char16_t *DiskFull = u"磁盘已满";
+constexpr const char16_t *HeldOpen = u"文件被占用（可能正被其他程序打开）";
+
 struct SystemCause {
     int error;
     const char16_t *reason;
@@ -17,10 +22,10 @@ struct SystemCause {
 // The causes a clerk can act on. Qt passes the system's text for them
 // (strerror on Unix), so they are recognised by that text.
 constexpr SystemCause SystemCauses[] = {
-    {EACCES, u"权限不足（没有写入或读取此位置的权限）"},
+    {EACCES, AccessDenied},
     {EPERM, u"权限不足（系统不允许此操作）"},
     {EROFS, u"所在磁盘是只读的"},
-    {ENOSPC, u"磁盘已满"},
+    {ENOSPC, DiskFull},
 #ifdef EDQUOT
     {EDQUOT, u"超出了磁盘配额"},
 #endif
@@ -46,14 +51,14 @@ struct WindowsCause {
 // Windows gives its own texts, not strerror's, in the language of the
 // system (English under Wine): the causes a clerk meets there.
 constexpr WindowsCause WindowsCauses[] = {
-    {u"being used by another process", u"文件被占用（可能正被其他程序打开）"},
-    {u"another process has locked", u"文件被占用（可能正被其他程序打开）"},
-    {u"另一个程序正在使用此文件", u"文件被占用（可能正被其他程序打开）"},
-    {u"access is denied", u"权限不足（没有写入或读取此位置的权限）"},
-    {u"access denied", u"权限不足（没有写入或读取此位置的权限）"},
-    {u"拒绝访问", u"权限不足（没有写入或读取此位置的权限）"},
-    {u"not enough space on the disk", u"磁盘已满"},
-    {u"磁盘空间不足", u"磁盘已满"},
+    {u"being used by another process", HeldOpen},
+    {u"another process has locked", HeldOpen},
+    {u"另一个程序正在使用此文件", HeldOpen},
+    {u"access is denied", AccessDenied},
+    {u"access denied", AccessDenied},
+    {u"拒绝访问", AccessDenied},
+    {u"not enough space on the disk", DiskFull},
+    {u"磁盘空间不足", DiskFull},
 };
 
 QString ReasonOfSystemText(const QString &text)

@@ -4,25 +4,15 @@
 // part of Windows a test needs, the test skips under Wine alone and says
 // which part; on Windows itself it runs.
 
-#include <QtGlobal>
-#ifdef Q_OS_WIN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
+#include <QLibrary>
 
 namespace pellumo::testing {
 
-// Wine's ntdll exports wine_get_version; Windows's does not.
+// Wine's ntdll exports wine_get_version; Windows's does not, and other
+// systems have no ntdll to load.
 inline bool UnderWine()
 {
-#ifdef Q_OS_WIN
-    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
-#else
-    return false;
-#endif
+    return QLibrary::resolve(QStringLiteral("ntdll"), "wine_get_version") != nullptr;
 }
 
 } // namespace pellumo::testing
